@@ -1,0 +1,182 @@
+// Program file, configuration paths, time and folder listing on POSIX.
+#include "platform/platform.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <ctime>
+#include <vector>
+
+namespace tavilo::platform {
+
+namespace {
+
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+
+bool lessIgnoringCase(const std::string& a, const std::string& b) {
+  const std::size_t n = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const char ca = lowerAscii(a[i]);
+    const char cb = lowerAscii(b[i]);
+    if (ca != cb) return static_cast<unsigned char>(ca) < static_cast<unsigned char>(cb);
+  }
+  if (a.size() != b.size()) return a.size() < b.size();
+  return a < b;
+}
+
+bool equalIgnoringCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
+  return true;
+}
+
+bool pathExists(const std::string& path) {
+  struct stat st;
+  return ::lstat(path.c_str(), &st) == 0;
+}
+
+}  // namespace
+
+std::string programFile() {
+  std::vector<char> buf(PATH_MAX);
+  for (;;) {
+    const ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size());
+    if (n < 0) return {};
+    if (static_cast<std::size_t>(n) < buf.size()) return std::string(buf.data(), static_cast<std::size_t>(n));
+    buf.resize(buf.size() * 2);
+  }
+}
+
+std::string programDir() {
+  const std::string file = programFile();
+  const auto slash = file.rfind('/');
+  if (slash == std::string::npos) return "./";
+  return file.substr(0, slash + 1);
+}
+
+std::string resolveMediumPath(const std::string& dir, const std::string& value) {
+  std::string rel = value;
+  std::replace(rel.begin(), rel.end(), '\\', '/');
+  const std::string literal = dir + rel;
+  if (rel.empty() || pathExists(literal)) return literal;
+
+  // Walk the components below `dir`, matching each one ignoring case.
+  std::string resolved = dir;
+  std::size_t pos = 0;
+  while (pos <= rel.size()) {
+    std::size_t next = rel.find('/', pos);
+    if (next == std::string::npos) next = rel.size();
+    const std::string part = rel.substr(pos, next - pos);
+    const bool last = next == rel.size();
+    if (!part.empty() && part != "." && part != "..") {
+      std::string candidate = resolved + part;
+      if (!pathExists(candidate)) {
+        bool found = false;
+        for (const DirEntry& e : listFolder(resolved.empty() ? "." : resolved)) {
+          if (equalIgnoringCase(e.name, part)) {
+            candidate = resolved + e.name;
+            found = true;
+            break;
+          }
+        }
+        if (!found) return literal;
+      }
+      resolved = candidate;
+    } else {
+      resolved += part;
+    }
+    if (last) break;
+    resolved += '/';
+    pos = next + 1;
+  }
+  return resolved;
+}
+
+std::string localDateTimeText() {
+  const std::time_t now = std::time(nullptr);
+  std::tm tm{};
+  ::localtime_r(&now, &tm);
+  char buf[32];
+  std::strftime(buf, sizeof buf, "%d.%m.%Y %H:%M:%S", &tm);
+  return buf;
+}
+
+std::vector<DirEntry> listFolder(const std::string& path) {
+  std::vector<DirEntry> out;
+  DIR* d = ::opendir(path.c_str());
+  if (!d) return out;
+  std::string base = path;
+  if (base.empty() || base.back() != '/') base += '/';
+  while (dirent* e = ::readdir(d)) {
+    const std::string name = e->d_name;
+    if (name == "." || name == "..") continue;
+    DirEntry entry;
+    entry.name = name;
+    entry.hidden = name[0] == '.';
+    struct stat st;
+    if (::lstat((base + name).c_str(), &st) == 0) {
+      entry.isFolder = S_ISDIR(st.st_mode);
+      entry.isLink = S_ISLNK(st.st_mode);
+    }
+    out.push_back(std::move(entry));
+  }
+  ::closedir(d);
+  std::sort(out.begin(), out.end(),
+            [](const DirEntry& a, const DirEntry& b) { return lessIgnoringCase(a.name, b.name); });
+  return out;
+}
+
+bool fileExists(const std::string& path) {
+  struct stat st;
+  return !path.empty() && ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool isFolder(const std::string& path) {
+  struct stat st;
+  return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+int fileAttributes(const std::string& path) {
+  struct stat st;
+  if (path.empty() || ::lstat(path.c_str(), &st) != 0) return kAttrInvalid;
+  int attr = 0;
+  if (!(st.st_mode & S_IWUSR)) attr |= kAttrReadOnly;
+  if (S_ISDIR(st.st_mode)) attr |= kAttrFolder;
+  std::string p = path;
+  while (p.size() > 1 && p.back() == '/') p.pop_back();
+  const auto slash = p.rfind('/');
+  const std::string name = slash == std::string::npos ? p : p.substr(slash + 1);
+  if (!name.empty() && name[0] == '.' && name != "." && name != "..") attr |= kAttrHidden;
+  return attr;
+}
+
+FileIdentity fileIdentity(const std::string& path) {
+  struct stat st;
+  if (path.empty() || ::stat(path.c_str(), &st) != 0) return {};
+  return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino), true};
+}
+
+std::string currentFolder() {
+  std::vector<char> buf(PATH_MAX);
+  while (!::getcwd(buf.data(), buf.size())) {
+    if (errno != ERANGE) return {};
+    buf.resize(buf.size() * 2);
+  }
+  return buf.data();
+}
+
+bool changeFolder(const std::string& path) { return !path.empty() && ::chdir(path.c_str()) == 0; }
+
+std::string absolutePath(const std::string& path) {
+  if (!path.empty() && path[0] == '/') return path;
+  std::string cwd = currentFolder();
+  if (cwd.empty() || cwd.back() != '/') cwd += '/';
+  return cwd + path;
+}
+
+}  // namespace tavilo::platform

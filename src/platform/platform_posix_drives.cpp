@@ -1,0 +1,79 @@
+// Drives on POSIX: "/" and the mount points of real file systems.
+#include "platform/platform.h"
+
+#include <dirent.h>
+#include <sys/statvfs.h>
+
+#include <algorithm>
+#include <array>
+#include <fstream>
+#include <sstream>
+#include <string_view>
+
+namespace tavilo::platform {
+
+namespace {
+
+constexpr std::array<std::string_view, 20> kPseudoFileSystems = {
+    "proc",     "sysfs",     "devtmpfs", "devpts",  "cgroup",     "cgroup2",     "securityfs",
+    "pstore",   "bpf",       "tracefs",  "debugfs", "mqueue",     "hugetlbfs",   "configfs",
+    "fusectl",  "autofs",    "binfmt_misc", "overlay", "nsfs",    "squashfs"};
+
+// /proc/self/mounts escapes blanks and a few other bytes as \ooo.
+std::string unescapeMountField(const std::string& s) {
+  std::string out;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == '\\' && i + 3 < s.size() && s[i + 1] >= '0' && s[i + 1] <= '7' && s[i + 2] >= '0' && s[i + 2] <= '7' &&
+        s[i + 3] >= '0' && s[i + 3] <= '7') {
+      out += static_cast<char>((s[i + 1] - '0') * 64 + (s[i + 2] - '0') * 8 + (s[i + 3] - '0'));
+      i += 3;
+    } else {
+      out += s[i];
+    }
+  }
+  return out;
+}
+
+std::string withoutTrailingSlash(std::string p) {
+  while (p.size() > 1 && p.back() == '/') p.pop_back();
+  return p;
+}
+
+}  // namespace
+
+std::vector<std::string> listDrives() {
+  std::vector<std::string> drives{"/"};
+  std::ifstream in("/proc/self/mounts");
+  std::string line;
+  while (std::getline(in, line)) {
+    std::istringstream fields(line);
+    std::string device, mountPoint, type;
+    if (!(fields >> device >> mountPoint >> type)) continue;
+    if (std::find(kPseudoFileSystems.begin(), kPseudoFileSystems.end(), type) != kPseudoFileSystems.end())
+      continue;
+    mountPoint = unescapeMountField(mountPoint);
+    if (std::find(drives.begin(), drives.end(), mountPoint) == drives.end()) drives.push_back(mountPoint);
+  }
+  return drives;
+}
+
+bool isDrive(const std::string& path) {
+  if (path.empty()) return false;
+  const std::string p = withoutTrailingSlash(path);
+  // One trailing separator is allowed, not two.
+  if (path.size() >= 3 && path.compare(path.size() - 2, 2, "//") == 0) return false;
+  for (const std::string& d : listDrives())
+    if (d == p) return true;
+  return false;
+}
+
+bool driveReady(const std::string& path) {
+  struct statvfs vfs;
+  if (::statvfs(path.c_str(), &vfs) != 0) return false;
+  DIR* d = ::opendir(path.c_str());
+  if (!d) return false;
+  ::closedir(d);
+  return true;
+}
+
+}  // namespace tavilo::platform
