@@ -111,6 +111,13 @@ void setUndecorated(void* display, unsigned long window);
 bool setRoundedShape(void* display, unsigned long window, int right, int bottom,
                      int ellipseWidth, int ellipseHeight);
 
+// One row of the rounded rectangle: pixels x0 <= x < x1 of row y.
+struct ShapeSpan {
+  int y = 0, x0 = 0, x1 = 0;
+  friend bool operator==(const ShapeSpan&, const ShapeSpan&) = default;
+};
+std::vector<ShapeSpan> roundedRectSpans(int right, int bottom, int ellipseWidth, int ellipseHeight);
+
 }  // namespace tavilo::platform
 
 #endif

@@ -1,0 +1,132 @@
+// Starting and opening on POSIX: the desktop's opener for folders, addresses
+// and documents; executables started directly. Always an argument vector,
+// never a shell command line built from configuration text.
+#include "platform/platform.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <csignal>
+#include <fstream>
+#include <string_view>
+
+extern char** environ;
+
+namespace tavilo::platform {
+
+namespace {
+
+bool hasUriScheme(const std::string& text) {
+  static constexpr std::array<std::string_view, 5> kSchemes = {"http:", "https:", "ftp:", "mailto:", "file:"};
+  for (std::string_view scheme : kSchemes) {
+    if (text.size() < scheme.size()) continue;
+    bool same = true;
+    for (std::size_t i = 0; i < scheme.size() && same; ++i) {
+      char c = text[i];
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+      same = c == scheme[i];
+    }
+    if (same) return true;
+  }
+  return false;
+}
+
+bool beginsWithShebang(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  char head[2] = {};
+  return in.read(head, 2) && head[0] == '#' && head[1] == '!';
+}
+
+bool endsWith(const std::string& s, std::string_view tail) {
+  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// posix_spawn with a fresh session, default signals and stdin from /dev/null.
+bool spawn(const std::vector<std::string>& args, bool searchPath) {
+  if (args.empty()) return false;
+  std::vector<char*> argv;
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+
+  posix_spawn_file_actions_t actions;
+  posix_spawnattr_t attr;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawnattr_init(&attr);
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  sigset_t none, defaults;
+  sigemptyset(&none);
+  sigemptyset(&defaults);
+  sigaddset(&defaults, SIGCHLD);
+  sigaddset(&defaults, SIGPIPE);
+  posix_spawnattr_setsigmask(&attr, &none);
+  posix_spawnattr_setsigdefault(&attr, &defaults);
+  posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+
+  pid_t pid = 0;
+  const int rc = searchPath ? posix_spawnp(&pid, argv[0], &actions, &attr, argv.data(), environ)
+                            : posix_spawn(&pid, argv[0], &actions, &attr, argv.data(), environ);
+  posix_spawnattr_destroy(&attr);
+  posix_spawn_file_actions_destroy(&actions);
+  return rc == 0;
+}
+
+bool openWithDesktop(const std::string& target) { return spawn({"xdg-open", target}, true); }
+
+}  // namespace
+
+std::vector<std::string> splitParameters(const std::string& text) {
+  // Blanks separate words; single and double quotes group and are removed.
+  // A backslash is an ordinary character, so Windows paths survive.
+  std::vector<std::string> words;
+  std::string word;
+  bool inWord = false;
+  char quote = 0;
+  for (char c : text) {
+    if (quote) {
+      if (c == quote) quote = 0;
+      else word += c;
+    } else if (c == '\'' || c == '"') {
+      quote = c;
+      inWord = true;
+    } else if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+      if (inWord) words.push_back(word);
+      word.clear();
+      inWord = false;
+    } else {
+      word += c;
+      inWord = true;
+    }
+  }
+  if (inWord) words.push_back(word);
+  return words;
+}
+
+bool shellOpen(const std::string& file, const std::string& parameters) {
+  if (file.empty()) return false;
+  struct stat st;
+  if (hasUriScheme(file) || (::stat(file.c_str(), &st) == 0 && S_ISDIR(st.st_mode)))
+    return openWithDesktop(file);
+  if (::stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+    std::vector<std::string> args{file};
+    for (std::string& w : splitParameters(parameters)) args.push_back(std::move(w));
+    if (::access(file.c_str(), X_OK) == 0) {
+      if (spawn(args, false)) return true;
+    } else if (beginsWithShebang(file) || endsWith(file, ".sh")) {
+      args.insert(args.begin(), "/bin/sh");
+      return spawn(args, false);
+    }
+  }
+  return openWithDesktop(file);
+}
+
+void reapChildren() {
+  while (::waitpid(-1, nullptr, WNOHANG) > 0) {
+  }
+}
+
+}  // namespace tavilo::platform
