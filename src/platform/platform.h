@@ -80,6 +80,89 @@ std::string currentFolder();
 bool changeFolder(const std::string& path);
 std::string absolutePath(const std::string& path);  // against the current folder
 
+// What stat (links followed) or lstat says about a path; `valid` false when
+// the call failed.
+struct FileStatus {
+  bool valid = false;
+  bool isRegular = false;
+  bool isFolder = false;
+  bool isLink = false;        // only when links are not followed
+  int permissions = 0;        // mode & 07777
+  std::int64_t size = 0;
+  FileTime modified;
+  FileIdentity identity;
+};
+FileStatus fileStatus(const std::string& path, bool followLinks);
+
+// Modification time; links followed. The access time is left as it is.
+bool setModificationTime(const std::string& path, const FileTime& time);
+bool setPermissions(const std::string& path, int mode);  // links followed
+// The POSIX meaning of "attributes to 0": owner write, and owner execute for
+// a folder. A link is left alone (its target may lie anywhere) and counts as done.
+bool addOwnerWrite(const std::string& path);
+
+// Creates the folder and every missing parent; true when it is a folder afterwards.
+bool createFolders(const std::string& path);
+// unlink: a link goes as a link. Folders are refused.
+bool removeFile(const std::string& path);
+// rmdir: an empty folder only.
+bool removeFolder(const std::string& path);
+// rename(2): atomically replaces an existing file `to`, read-only or not.
+bool renamePath(const std::string& from, const std::string& to);
+
+// An open file descriptor that is closed on destruction. Every call keeps the
+// errno of its failure in error(); EINTR is retried.
+class File {
+ public:
+  File() = default;
+  ~File();
+  File(File&& other) noexcept;
+  File& operator=(File&& other) noexcept;
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
+
+  // Links followed. Never blocks on a FIFO or device; status() tells the kind.
+  static File openRead(const std::string& path);
+  // A new file of mode 0600 with a unique hidden name in `folder`, made with
+  // O_EXCL so that nothing existing is touched; name() gives its path.
+  static File createTemporary(const std::string& folder);
+
+  bool isOpen() const { return fd_ >= 0; }
+  int error() const { return error_; }
+  const std::string& name() const { return name_; }
+  FileStatus status();  // fstat of the open file
+
+  // Bytes read, 0 at the end of the file, -1 on error.
+  std::int64_t read(void* buffer, std::size_t size);
+  // Writes everything, continuing after partial writes; false when a write
+  // fails or makes no progress (a full disk).
+  bool writeAll(const void* buffer, std::size_t size);
+  bool setModificationTime(const FileTime& time);
+  bool setPermissions(int mode);
+  // Closes and reports the close error (delayed write errors show up here).
+  bool close();
+
+ private:
+  File(int fd, std::string name);
+  int fd_ = -1;
+  int error_ = 0;
+  std::string name_;
+};
+
+// Remembers the current folder by a handle, so that it can be re-entered even
+// when its path has changed, is too long or has become unreadable.
+class SavedFolder {
+ public:
+  SavedFolder();
+  ~SavedFolder();
+  SavedFolder(const SavedFolder&) = delete;
+  SavedFolder& operator=(const SavedFolder&) = delete;
+  bool restore();
+
+ private:
+  int fd_ = -1;
+};
+
 // ---------------------------------------------------------------- drives
 
 // "/" first, then the mount points of real file systems in
@@ -87,6 +170,10 @@ std::string absolutePath(const std::string& path);  // against the current folde
 std::vector<std::string> listDrives();
 bool isDrive(const std::string& path);     // "/" or a listed mount point, one trailing '/' allowed
 bool driveReady(const std::string& path);  // statvfs and opendir succeed
+// Any mounted file system's root (pseudo file systems too), however the path
+// is spelled: "/", a mount listed in /proc/self/mounts, or a folder whose
+// device differs from its parent's.
+bool isMountPoint(const std::string& path);
 
 // ---------------------------------------------------------------- starting
 

@@ -122,6 +122,11 @@ std::vector<DirEntry> listFolder(const std::string& path) {
     if (::lstat((base + name).c_str(), &st) == 0) {
       entry.isFolder = S_ISDIR(st.st_mode);
       entry.isLink = S_ISLNK(st.st_mode);
+    } else {
+      // A folder without search permission can still be read: its entries
+      // keep the kind the listing gives, so a sub-folder never counts as a file.
+      entry.isFolder = e->d_type == DT_DIR;
+      entry.isLink = e->d_type == DT_LNK;
     }
     out.push_back(std::move(entry));
   }

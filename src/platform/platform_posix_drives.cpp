@@ -2,7 +2,11 @@
 #include "platform/platform.h"
 
 #include <dirent.h>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
+
+#include <climits>
+#include <cstdlib>
 
 #include <algorithm>
 #include <array>
@@ -74,6 +78,27 @@ bool driveReady(const std::string& path) {
   if (!d) return false;
   ::closedir(d);
   return true;
+}
+
+bool isMountPoint(const std::string& path) {
+  struct stat st, up;
+  if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+  const std::string parent = path + "/..";
+  // The root is its own parent; another device is another file system.
+  if (::stat(parent.c_str(), &up) == 0 && (st.st_dev != up.st_dev || st.st_ino == up.st_ino)) return true;
+  // A bind mount keeps the device: compare the resolved path with every mount.
+  char* resolved = ::realpath(path.c_str(), nullptr);
+  if (!resolved) return false;
+  const std::string real = resolved;
+  std::free(resolved);
+  std::ifstream in("/proc/self/mounts");
+  std::string line;
+  while (std::getline(in, line)) {
+    std::istringstream fields(line);
+    std::string device, mountPoint;
+    if ((fields >> device >> mountPoint) && unescapeMountField(mountPoint) == real) return true;
+  }
+  return false;
 }
 
 }  // namespace tavilo::platform
