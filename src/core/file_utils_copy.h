@@ -1,0 +1,40 @@
+// Copying one file and its time stamp. A copy never harms the existing target
+// until the new one is complete: it is written to a temporary file in the
+// target's folder, given the source's modification time and permission bits
+// (mode & 0777), and renamed over the target (read-only or not). On any
+// failure the temporary goes and the old target stays as it was.
+#ifndef TAVILO_CORE_FILE_UTILS_COPY_H
+#define TAVILO_CORE_FILE_UTILS_COPY_H
+
+#include <cstddef>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace tavilo::core {
+
+// The block that CopyFileBuffered reads and writes.
+inline constexpr std::size_t CopyBufferSize = 16384;
+
+// Copies a regular file (links followed) to `target`, made absolute against
+// the current folder. When `target` is a folder (a link to one included) or
+// does not exist, the copy goes to target + "/" + the source's name. False
+// when the copy is not complete: the source cannot be opened or is not a
+// regular file, source and target are one file, or a read, write, close or
+// the rename fails. A source that changes size is copied to its end.
+bool CopyFileBuffered(const std::string& source, const std::string& target);
+
+// Copies `source` to the file `target`, creating the target's folder with its
+// parents when missing. False when the source cannot be opened (or is not a
+// regular file, or is the target itself); throws core::Error when the target
+// cannot be created or written, or the source cannot be read.
+bool CopyFileStreamed(const std::string& source, const std::string& target);
+
+// The modification time (links followed); invalid when stat fails.
+platform::FileTime GetFileDate(const std::string& path);
+// Sets the modification time; shows the plain box "Fehler" when that fails.
+void SetFileDate(const std::string& path, const platform::FileTime& stamp);
+
+}  // namespace tavilo::core
+
+#endif

@@ -1,0 +1,21 @@
+// Deleting a folder tree, with the program's own messages through MyMessageBox.
+#ifndef TAVILO_CORE_FILE_UTILS_DELETE_H
+#define TAVILO_CORE_FILE_UTILS_DELETE_H
+
+#include <string>
+
+namespace tavilo::core {
+
+// Deletes `path` with every file and sub-folder below it, after asking
+// "LÖSCHEN ?" when `confirm`. Refuses (with the drive message) "/" and every
+// mount point, refuses an empty path silently, and stays inside the folder: no
+// link is followed and no other file system entered; a link given as `path` is
+// removed as a link. A file that cannot be deleted is reported and passed
+// over; the first folder that cannot be removed is reported and ends the
+// deletion. The current folder moves to the folder's parent. Returns whether
+// the folder is gone.
+bool DeleteFolder(const std::string& path, bool confirm);
+
+}  // namespace tavilo::core
+
+#endif
