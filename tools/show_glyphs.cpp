@@ -22,12 +22,15 @@ constexpr int kScale = 3;
 Fl_Color faceFor(glyphs::Glyph g) {
   switch (g) {
     case glyphs::Glyph::TitleClose:
-    case glyphs::Glyph::TitleMinimise: return fl_rgb_color(220, 0, 0);
+    case glyphs::Glyph::TitleMinimise:
+      return fl_rgb_color(220, 0, 0);
     case glyphs::Glyph::Information:
     case glyphs::Glyph::Error:
     case glyphs::Glyph::Warning:
-    case glyphs::Glyph::Confirmation: return fl_rgb_color(255, 176, 138);
-    default: return FL_BACKGROUND_COLOR;
+    case glyphs::Glyph::Confirmation:
+      return fl_rgb_color(255, 176, 138);
+    default:
+      return FL_BACKGROUND_COLOR;
   }
 }
 

@@ -93,18 +93,25 @@ const char* nameOf(Glyph glyph) {
 
 Fl_RGB_Image* menuImage(int index) {
   switch (index) {
-    case 4: return image(Glyph::MenuCopy);
-    case 6: return image(Glyph::MenuDoor);
-    case 37: return image(Glyph::MenuBrowseCd);
-    case 39: return image(Glyph::MenuStart);
-    case 40: return image(Glyph::MenuInstall);
-    default: return nullptr;
+    case 4:
+      return image(Glyph::MenuCopy);
+    case 6:
+      return image(Glyph::MenuDoor);
+    case 37:
+      return image(Glyph::MenuBrowseCd);
+    case 39:
+      return image(Glyph::MenuStart);
+    case 40:
+      return image(Glyph::MenuInstall);
+    default:
+      return nullptr;
   }
 }
 
 FileKind fileKindOf(std::string_view fileName) {
   const std::size_t slash = fileName.find_last_of("/\\");
-  const std::string_view base = slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);
+  const std::string_view base =
+      slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);
   const std::size_t dot = base.rfind('.');
   if (dot == std::string_view::npos || dot == 0) return FileKind::Document;
   const std::string ext = core::lowerAscii(base.substr(dot + 1));
@@ -124,10 +131,14 @@ FileKind fileKindOf(std::string_view fileName) {
 
 Fl_RGB_Image* fileImage(FileKind kind) {
   switch (kind) {
-    case FileKind::Program: return image(Glyph::FileProgram);
-    case FileKind::Picture: return image(Glyph::FilePicture);
-    case FileKind::Text: return image(Glyph::FileText);
-    case FileKind::Document: break;
+    case FileKind::Program:
+      return image(Glyph::FileProgram);
+    case FileKind::Picture:
+      return image(Glyph::FilePicture);
+    case FileKind::Text:
+      return image(Glyph::FileText);
+    case FileKind::Document:
+      break;
   }
   return image(Glyph::FileDocument);
 }

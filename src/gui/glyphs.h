@@ -88,7 +88,9 @@ enum class FileKind { Document, Program, Picture, Text };
 // programs and scripts, pictures, plain texts; everything else is a document.
 FileKind fileKindOf(std::string_view fileName);
 Fl_RGB_Image* fileImage(FileKind kind);
-inline Fl_RGB_Image* fileImage(std::string_view fileName) { return fileImage(fileKindOf(fileName)); }
+inline Fl_RGB_Image* fileImage(std::string_view fileName) {
+  return fileImage(fileKindOf(fileName));
+}
 
 }  // namespace tavilo::gui::glyphs
 

@@ -59,8 +59,6 @@ void paintTitleClose(Canvas& c) {
   c.fill(unite({line({5, 5}, {13, 13}, 2.2f), line({13, 5}, {5, 13}, 2.2f)}), Palette::kWhite);
 }
 
-void paintTitleMinimise(Canvas& c) {
-  c.fill(line({5, 12.5f}, {13, 12.5f}, 2.2f), Palette::kWhite);
-}
+void paintTitleMinimise(Canvas& c) { c.fill(line({5, 12}, {13, 12}, 2), Palette::kWhite); }
 
 }  // namespace tavilo::gui::glyphs

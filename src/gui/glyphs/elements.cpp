@@ -44,17 +44,21 @@ void drawDisc(Canvas& c, Pt centre, float radius) {
   const Region hole = circle(cx, cy, radius * 0.16f);
   const Region disc = subtract(circle(cx, cy, radius), hole);
   c.fill(disc, rgb(110, 114, 128));
-  const Region face = subtract(circle(cx, cy, radius - 0.9f), circle(cx, cy, radius * 0.16f + 0.7f));
+  const Region face =
+      subtract(circle(cx, cy, radius - 0.9f), circle(cx, cy, radius * 0.16f + 0.7f));
   c.fill(face, linear({cx - radius, cy - radius}, rgb(246, 247, 252), {cx + radius, cy + radius},
                       rgb(176, 182, 198)));
   // Light breaks into colours in two opposite wedges, as on a real disc.
   const float r = radius * 1.2f;
   auto wedge = [&](float sign) {
-    return intersect(face, polygon({{cx, cy}, {cx + sign * r, cy - sign * r * 0.25f},
+    return intersect(face, polygon({{cx, cy},
+                                    {cx + sign * r, cy - sign * r * 0.25f},
                                     {cx + sign * r * 0.25f, cy - sign * r}}));
   };
-  c.fill(wedge(1), linear({cx, cy}, rgb(120, 220, 255, 40), {cx + r, cy - r}, rgb(255, 120, 220, 170)));
-  c.fill(wedge(-1), linear({cx, cy}, rgb(255, 240, 120, 40), {cx - r, cy + r}, rgb(120, 255, 170, 170)));
+  c.fill(wedge(1),
+         linear({cx, cy}, rgb(120, 220, 255, 40), {cx + r, cy - r}, rgb(255, 120, 220, 170)));
+  c.fill(wedge(-1),
+         linear({cx, cy}, rgb(255, 240, 120, 40), {cx - r, cy + r}, rgb(120, 255, 170, 170)));
   const float hub = radius * 0.38f;
   c.fill(subtract(circle(cx, cy, hub), hole), rgb(150, 154, 168));
   c.fill(subtract(circle(cx, cy, hub - 0.8f), circle(cx, cy, radius * 0.16f + 0.6f)),

@@ -20,8 +20,7 @@ void paintFilePicture(Canvas& c) {
   const Region view = intersect(paper, rect(4, 6, 8, 8));
   c.fill(view, linear({8, 6}, rgb(90, 160, 240), {8, 14}, rgb(190, 225, 255)));
   c.fill(intersect(view, circle(9.8f, 7.6f, 1.3f)), rgb(255, 210, 40));
-  c.fill(intersect(view, polygon({{3.5f, 14}, {7, 9.5f}, {9.5f, 12}, {10.5f, 11},
-                                  {13, 14}})),
+  c.fill(intersect(view, polygon({{3.5f, 14}, {7, 9.5f}, {9.5f, 12}, {10.5f, 11}, {13, 14}})),
          rgb(40, 150, 50));
 }
 

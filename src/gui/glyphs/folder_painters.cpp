@@ -5,7 +5,8 @@ namespace tavilo::gui::glyphs {
 namespace {
 
 Region arrowUpLeft() {
-  return unite({line({12.6f, 12.6f}, {6, 6}, 2), polygon({{2.6f, 2.6f}, {9.6f, 3.4f}, {3.4f, 9.6f}})});
+  return unite(
+      {line({12.6f, 12.6f}, {6, 6}, 2), polygon({{2.6f, 2.6f}, {9.6f, 3.4f}, {3.4f, 9.6f}})});
 }
 
 }  // namespace
@@ -47,10 +48,12 @@ void paintNewFolder(Canvas& c) {
 }
 
 void paintDelete(Canvas& c) {
-  c.fill(unite({line({3.5f, 3.5f}, {12.5f, 12.5f}, 4.4f), line({12.5f, 3.5f}, {3.5f, 12.5f}, 4.4f)}),
-         Palette::kBlack);
-  c.fill(unite({line({3.5f, 3.5f}, {12.5f, 12.5f}, 2.6f), line({12.5f, 3.5f}, {3.5f, 12.5f}, 2.6f)}),
-         rgb(230, 24, 24));
+  auto strokes = [](float width) {
+    return unite(
+        {line({3.5f, 3.5f}, {12.5f, 12.5f}, width), line({12.5f, 3.5f}, {3.5f, 12.5f}, width)});
+  };
+  c.fill(strokes(5), Palette::kBlack);
+  c.fill(strokes(2.4f), rgb(230, 24, 24));
 }
 
 }  // namespace tavilo::gui::glyphs

@@ -36,8 +36,8 @@ void paintMenuBrowseCd(Canvas& c) {
   const Pt lens{10.6f, 10.6f};
   c.fill(line({12.6f, 12.6f}, {15, 15}, 2.6f), rgb(90, 50, 20));
   c.fill(circle(lens.x, lens.y, 3.4f), rgb(40, 40, 50));
-  c.fill(circle(lens.x, lens.y, 2.4f), radial({9.8f, 9.8f}, 3, rgb(240, 250, 255, 220),
-                                              rgb(150, 200, 240, 190)));
+  c.fill(circle(lens.x, lens.y, 2.4f),
+         radial({9.8f, 9.8f}, 3, rgb(240, 250, 255, 220), rgb(150, 200, 240, 190)));
 }
 
 void paintMenuStart(Canvas& c) {

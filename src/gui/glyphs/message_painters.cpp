@@ -28,13 +28,13 @@ void paintError(Canvas& c) {
 void paintWarning(Canvas& c) {
   const std::vector<Pt> corners{{16, 3.2f}, {29.4f, 27.2f}, {2.6f, 27.2f}};
   // A triangle with rounded corners: the polygon grown by a round stroke along its edges.
-  const Region outer = unite({polygon(corners),
-                              polyline({corners[0], corners[1], corners[2], corners[0]}, 3.6f)});
+  const Region outer =
+      unite({polygon(corners), polyline({corners[0], corners[1], corners[2], corners[0]}, 3.6f)});
   c.fill(outer, rgb(120, 88, 0));
   c.fill(erode(outer, 1.1f), linear({16, 3}, rgb(255, 236, 90), {16, 29}, rgb(248, 190, 0)));
   c.fill(polygon({{14.3f, 10.2f}, {17.7f, 10.2f}, {16.9f, 20.5f}, {15.1f, 20.5f}}),
          Palette::kBlack);
-  c.fill(unite({circle(16, 10.4f, 1.7f)}), Palette::kBlack);
+  c.fill(circle(16, 10.4f, 1.7f), Palette::kBlack);
   c.fill(circle(16, 23.8f, 1.9f), Palette::kBlack);
 }
 
