@@ -1,0 +1,167 @@
+// Copies under real faults: a read that fails in the middle, writes that fall
+// short, a full disk, a failing close (an LD_PRELOAD shim in a child process),
+// a file size limit of the kernel, and a source that changes size. After each
+// failure the old target is there byte for byte and no temporary is left.
+#include <signal.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "core/error.h"
+#include "core/file_utils_copy.h"
+#include "platform/platform.h"
+#include "support/temp_tree.h"
+
+extern char** environ;
+
+namespace core = tavilo::core;
+namespace pf = tavilo::platform;
+using tavilo::testing::patternBytes;
+
+namespace {
+
+// The child: this test binary started again with the shim preloaded. It runs
+// one copy during static initialisation and exits before the tests start.
+int copyChildIfAsked() {
+  const char* kind = std::getenv("TAVILO_COPY_CHILD");
+  if (!kind) return 0;
+  const std::string source = std::getenv("TAVILO_COPY_SOURCE"), target = std::getenv("TAVILO_COPY_TARGET");
+  int code = 3;
+  try {
+    const bool ok = std::strcmp(kind, "streamed") == 0 ? core::CopyFileStreamed(source, target)
+                                                       : core::CopyFileBuffered(source, target);
+    code = ok ? 0 : 1;
+  } catch (const core::Error&) {
+    code = 2;
+  }
+  ::_exit(code);
+}
+const int copyChild = copyChildIfAsked();
+
+enum ChildExit { kCopied = 0, kFailed = 1, kThrew = 2 };
+
+int runCopyChild(const std::string& kind, const std::string& source, const std::string& target,
+                 const std::vector<std::string>& faults) {
+  const std::string shim = std::string(TAVILO_BINARY_DIR) + "/tests/libfault_shim.so";
+  if (::access(shim.c_str(), R_OK) != 0) {
+    ADD_FAILURE() << "missing " << shim << " (build the target fault_shim)";
+    return -1;
+  }
+  std::vector<std::string> env;
+  std::string asan = "verify_asan_link_order=0";
+  for (char** e = environ; *e; ++e) {
+    const std::string v = *e;
+    if (v.rfind("ASAN_OPTIONS=", 0) == 0)
+      asan += ":" + v.substr(13);
+    else if (v.rfind("LD_PRELOAD=", 0) != 0 && v.rfind("TAVILO_FAULT_", 0) != 0)
+      env.push_back(v);
+  }
+  env.push_back("ASAN_OPTIONS=" + asan);
+  env.push_back("LD_PRELOAD=" + shim);
+  env.push_back("TAVILO_COPY_CHILD=" + kind);
+  env.push_back("TAVILO_COPY_SOURCE=" + source);
+  env.push_back("TAVILO_COPY_TARGET=" + target);
+  env.insert(env.end(), faults.begin(), faults.end());
+  std::vector<char*> envp;
+  for (std::string& v : env) envp.push_back(v.data());
+  envp.push_back(nullptr);
+  const std::string exe = pf::programFile();
+  char* argv[] = {const_cast<char*>(exe.c_str()), nullptr};
+  pid_t pid;
+  if (::posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, envp.data()) != 0) return -1;
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+class CopyFaults : public tavilo::testing::TempTree {
+ protected:
+  void SetUp() override {
+    TempTree::SetUp();
+    writeFile("quelle/daten.bin", patternBytes(200000, 7));
+    writeFile("ziel/daten.bin", old_);
+    src_ = path("quelle/daten.bin");
+    dir_ = path("ziel");
+  }
+  void expectOldTargetKept(const std::string& what) {
+    EXPECT_EQ(readFile("ziel/daten.bin"), old_) << what;
+    EXPECT_EQ(names("ziel"), std::vector<std::string>{"daten.bin"}) << what << ": no temporary left";
+  }
+  const std::string old_ = patternBytes(30000, 3);
+  std::string src_, dir_;
+};
+
+TEST_F(CopyFaults, EveryFaultFailsTheCopyAndKeepsTheOldTarget) {
+  const struct {
+    const char* what;
+    std::vector<std::string> faults;
+  } cases[] = {
+      {"read fails with EIO after 40000 bytes", {"TAVILO_FAULT_READ_AFTER=40000"}},
+      {"read fails with EIO at once", {"TAVILO_FAULT_READ_AFTER=0"}},
+      {"a short write, then a full disk", {"TAVILO_FAULT_WRITE=short-then-full"}},
+      {"the disk is full after 50000 bytes", {"TAVILO_FAULT_WRITE=full-after:50000"}},
+      {"the disk is full from the start", {"TAVILO_FAULT_WRITE=full-after:0"}},
+      {"close reports EIO", {"TAVILO_FAULT_CLOSE_DIR=" + dir_}},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> faults = c.faults;
+    faults.push_back("TAVILO_FAULT_READ_PATH=" + src_);
+    faults.push_back("TAVILO_FAULT_WRITE_DIR=" + dir_);
+    if (faults.front().rfind("TAVILO_FAULT_READ_AFTER", 0) != 0) faults.push_back("TAVILO_FAULT_READ_AFTER=999999999");
+    EXPECT_EQ(runCopyChild("buffered", src_, dir_, faults), kFailed) << "CopyFileBuffered: " << c.what;
+    expectOldTargetKept(std::string("CopyFileBuffered: ") + c.what);
+    EXPECT_EQ(runCopyChild("streamed", src_, dir_ + "/daten.bin", faults), kThrew) << "CopyFileStreamed: " << c.what;
+    expectOldTargetKept(std::string("CopyFileStreamed: ") + c.what);
+  }
+}
+
+TEST_F(CopyFaults, AShortWriteThatIsContinuedGivesACompleteCopy) {
+  const std::vector<std::string> faults = {"TAVILO_FAULT_WRITE_DIR=" + dir_, "TAVILO_FAULT_WRITE=short-once"};
+  EXPECT_EQ(runCopyChild("buffered", src_, dir_, faults), kCopied);
+  EXPECT_EQ(readFile("ziel/daten.bin"), patternBytes(200000, 7));
+  EXPECT_EQ(names("ziel"), std::vector<std::string>{"daten.bin"});
+}
+
+TEST_F(CopyFaults, ASourceThatChangesSizeIsCopiedToItsEnd) {
+  const struct {
+    const char* what;
+    std::size_t newSize;
+  } cases[] = {{"shrinks", 50000}, {"grows", 300000}, {"shrinks into the first block", 100}};
+  for (const auto& c : cases) {
+    writeFile("quelle/daten.bin", patternBytes(200000, 7));
+    const std::vector<std::string> faults = {"TAVILO_FAULT_RESIZE_PATH=" + src_,
+                                             "TAVILO_FAULT_RESIZE_TO=" + std::to_string(c.newSize)};
+    ASSERT_EQ(runCopyChild("buffered", src_, dir_, faults), kCopied) << c.what;
+    std::string expected = patternBytes(200000, 7);
+    if (c.newSize > expected.size()) expected.resize(c.newSize, '\0');
+    // The first block was read before the change.
+    const std::size_t firstBlock = core::CopyBufferSize;
+    if (c.newSize < firstBlock) expected.resize(firstBlock);
+    else expected.resize(c.newSize);
+    EXPECT_EQ(readFile("ziel/daten.bin").size(), expected.size()) << c.what;
+    EXPECT_EQ(readFile("ziel/daten.bin"), expected) << c.what;
+  }
+}
+
+// The kernel's own short write and EFBIG, without a shim: a file size limit.
+TEST_F(CopyFaults, AFileSizeLimitFailsTheCopyAndKeepsTheOldTarget) {
+  const pid_t pid = ::fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const struct rlimit limit = {100000, 100000};
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(9);
+    ::_exit(core::CopyFileBuffered(src_, dir_) ? kCopied : kFailed);
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), kFailed);
+  expectOldTargetKept("file size limit 100000");
+}
+
+}  // namespace
