@@ -1,0 +1,21 @@
+// The characters of the configuration file: media are authored on Windows in
+// the ANSI set (Windows-1252) or, by newer editors, in UTF-8.
+#ifndef TAVILO_CORE_INI_INI_TEXT_H
+#define TAVILO_CORE_INI_INI_TEXT_H
+
+#include <string>
+#include <string_view>
+
+namespace tavilo::core {
+
+// The file's bytes as UTF-8: taken as they are when they are valid UTF-8
+// (a leading UTF-8 byte-order mark removed), else read as Windows-1252.
+// The result is always valid UTF-8; NUL bytes stay NUL.
+std::string decodeIniBytes(std::string_view bytes);
+
+// Whether `bytes` is valid UTF-8 (no overlong forms, no surrogates, at most U+10FFFF).
+bool isValidUtf8(std::string_view bytes);
+
+}  // namespace tavilo::core
+
+#endif
