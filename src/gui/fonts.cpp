@@ -1,0 +1,80 @@
+#include "gui/fonts.h"
+
+#include "core/caption_layout.h"
+#include "core/text.h"
+
+#include <FL/Fl.H>
+#include <FL/fl_draw.H>
+#include <fontconfig/fontconfig.h>
+
+#include <deque>
+#include <map>
+#include <utility>
+
+namespace tavilo::gui {
+
+namespace {
+
+std::string cutFace(std::string_view face) {
+  return std::string(core::utf8Prefix(face, kMaxFaceNameLength));
+}
+
+bool fontconfigHasFamily(const std::string& family) {
+  if (family.empty()) return false;
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+  FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
+  FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
+  const bool found = fonts != nullptr && fonts->nfont > 0;
+  if (fonts) FcFontSetDestroy(fonts);
+  FcObjectSetDestroy(objects);
+  FcPatternDestroy(pattern);
+  return found;
+}
+
+// Fl::set_font keeps the name pointer, so the names live here for the whole run.
+struct Registry {
+  std::map<std::string, std::string> resolved;  // cut face -> face handed to fontconfig
+  std::map<std::pair<std::string, bool>, Fl_Font> fonts;
+  std::deque<std::string> names;
+  Fl_Font next = FL_FREE_FONT;
+};
+
+Registry& registry() {
+  static Registry r;
+  return r;
+}
+
+}  // namespace
+
+std::string resolvedFace(std::string_view face) {
+  Registry& r = registry();
+  const std::string cut = cutFace(face);
+  auto it = r.resolved.find(cut);
+  if (it == r.resolved.end()) {
+    // fontconfig's own aliases make "Arial" Liberation Sans; any other face must be a
+    // family it lists (which also keeps out names that FLTK would split at commas or
+    // read as X font descriptions).
+    const bool usable =
+        core::equalsIgnoringAsciiCase(cut, kFallbackFace) || fontconfigHasFamily(cut);
+    it = r.resolved.emplace(cut, usable ? cut : std::string(kFallbackFace)).first;
+  }
+  return it->second;
+}
+
+Fl_Font fontFor(std::string_view face, bool bold) {
+  Registry& r = registry();
+  const std::string family = resolvedFace(face);
+  const auto key = std::make_pair(core::lowerAscii(family), bold);
+  if (auto it = r.fonts.find(key); it != r.fonts.end()) return it->second;
+  // FLTK's Xft names carry the style in their first character: ' ' plain, 'B' bold.
+  r.names.push_back((bold ? "B" : " ") + family);
+  const Fl_Font index = r.next++;
+  Fl::set_font(index, r.names.back().c_str());
+  r.fonts.emplace(key, index);
+  return index;
+}
+
+void applyFont(const FontSpec& f) { fl_font(fontFor(f.face, f.bold), f.size); }
+
+}  // namespace tavilo::gui

@@ -1,0 +1,44 @@
+// The program's fonts by face name. Windows name their faces ("Arial", "MS Sans Serif",
+// "Tahoma", or whatever the configuration says); fontconfig draws them, and a face it does
+// not have is drawn as "Arial" (Liberation Sans, which has Arial's metrics).
+#ifndef TAVILO_GUI_FONTS_H
+#define TAVILO_GUI_FONTS_H
+
+#include "gui/color.h"
+
+#include <FL/Enumerations.H>
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tavilo::gui {
+
+// Face names are cut to this many characters, as the desktop's font records hold them.
+inline constexpr std::size_t kMaxFaceNameLength = 31;
+inline constexpr const char* kFallbackFace = "Arial";
+
+// The FLTK font for a face and weight. Registered with Fl::set_font on first use, at the
+// next free index from FL_FREE_FONT up (this helper owns those indices); the same face and
+// weight always give the same index. GUI thread only.
+Fl_Font fontFor(std::string_view face, bool bold);
+
+// The face name that fontFor hands to fontconfig: the face, cut to kMaxFaceNameLength,
+// when fontconfig knows such a family (or it is kFallbackFace), else kFallbackFace.
+std::string resolvedFace(std::string_view face);
+
+// A control's font: face, character height in pixels, weight and colour.
+struct FontSpec {
+  std::string face = "MS Sans Serif";
+  int size = 11;
+  bool bold = false;
+  TColor color = 0x000000;
+  friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+// Makes `f` the current drawing font (fl_font); the colour is left to the caller.
+void applyFont(const FontSpec& f);
+
+}  // namespace tavilo::gui
+
+#endif
