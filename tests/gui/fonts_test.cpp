@@ -1,0 +1,54 @@
+#include "gui/fonts.h"
+
+#include "widget_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tavilo::gui {
+namespace {
+
+TEST(Fonts, FacesResolveToInstalledFamiliesOrArial) {
+  struct Case {
+    std::string face, resolved;
+  } cases[] = {
+      {"Arial", "Arial"},
+      {"arial", "arial"},
+      {"MS Sans Serif", "Arial"},  // not installed here
+      {"Tahoma", "Arial"},
+      {"Liberation Serif", "Liberation Serif"},
+      {"Keine Schrift 123", "Arial"},
+      {"", "Arial"},
+      {"a,b", "Arial"},
+      {"--------------", "Arial"},
+      {std::string(40, 'x'), "Arial"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(resolvedFace(c.face), c.resolved) << "\"" << c.face << "\"";
+}
+
+TEST(Fonts, SameFaceAndWeightShareOneIndex) {
+  const Fl_Font arial = fontFor("Arial", false);
+  EXPECT_GE(arial, FL_FREE_FONT);
+  EXPECT_EQ(fontFor("Arial", false), arial);
+  EXPECT_EQ(fontFor("ARIAL", false), arial);
+  EXPECT_EQ(fontFor("Tahoma", false), arial) << "unknown faces are drawn as Arial";
+  EXPECT_NE(fontFor("Arial", true), arial);
+  EXPECT_NE(fontFor("Liberation Serif", false), arial);
+  // Only the first 31 characters of a face name count.
+  const std::string longName = "Liberation Serif" + std::string(15, ' ');
+  EXPECT_EQ(fontFor(longName + "trailing words", false), fontFor(longName, false));
+}
+
+TEST(Fonts, ArialHasLiberationSansMetrics) {
+  // Liberation Sans is metric-compatible with Arial; the fallback would differ.
+  const FontSpec arial{"Arial", 100, false, 0};
+  const FontSpec serif{"Liberation Serif", 100, false, 0};
+  const int w = test::textWidthOf(arial, "Wm");
+  EXPECT_NE(w, test::textWidthOf(serif, "Wm"));
+  EXPECT_EQ(test::textWidthOf({"MS Sans Serif", 100, false, 0}, "Wm"), w);
+  EXPECT_GT(test::textWidthOf({"Arial", 100, true, 0}, "Wm"), w) << "bold is wider";
+}
+
+}  // namespace
+}  // namespace tavilo::gui
