@@ -1,0 +1,49 @@
+#include "core/picture_fit.h"
+
+namespace tavilo::core {
+
+namespace {
+int R(long double x) { return static_cast<int>(roundHalfEven(x)); }
+}  // namespace
+
+Rect fitPicture(int panelWidth, int panelHeight, int mx, int my, const Rect& control, int pw, int ph) {
+  const int W = panelWidth - 2 * mx;
+  const int H = panelHeight - 2 * my;
+  Rect c = control;
+  c.left = (panelWidth - c.width) / 2;
+  c.top = (panelHeight - c.height) / 2;
+  if (pw <= 0 || ph <= 0) return c;
+  const long double r = static_cast<long double>(pw) / ph;
+
+  const auto fitHeight = [&] {
+    c.height = H;
+    c.width = R(H * r);
+    c.top = my;
+    c.left = (W - c.width) / 2 + mx;
+  };
+  const auto fitWidth = [&] {
+    c.width = W;
+    c.height = R(W / r);
+    c.top = (H - c.height) / 2 + my;
+    c.left = mx;
+  };
+
+  if (pw > W && ph > H) {
+    if (pw > ph) {
+      fitHeight();
+      if (c.width > W) fitWidth();
+    } else {
+      fitWidth();
+      if (c.height > H) fitHeight();
+    }
+  } else if (pw <= panelWidth && ph <= panelHeight) {
+    // Fits: the control keeps its size, centred.
+  } else if (pw > W) {
+    fitWidth();
+  } else if (ph > H) {
+    fitHeight();
+  }
+  return c;
+}
+
+}  // namespace tavilo::core

@@ -1,0 +1,17 @@
+// Fitting a picture into the panel that holds its control: the largest size
+// with the picture's proportions that fits, centred across the free
+// direction; a picture that fits keeps the control's previous size.
+#ifndef TAVILO_CORE_PICTURE_FIT_H
+#define TAVILO_CORE_PICTURE_FIT_H
+
+#include "core/main_layout.h"
+
+namespace tavilo::core {
+
+// `control` is the control's current place within the panel; pw, ph the
+// picture's own size; mx, my the margins.
+Rect fitPicture(int panelWidth, int panelHeight, int mx, int my, const Rect& control, int pw, int ph);
+
+}  // namespace tavilo::core
+
+#endif
