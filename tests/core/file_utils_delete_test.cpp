@@ -153,6 +153,15 @@ TEST_F(DeleteTree, AHiddenSubFolderIsNotEnteredAndStopsTheRemoval) {
   EXPECT_EQ(readFile("ziel/Sub/.versteckt/v.txt"), "v");
 }
 
+TEST_F(DeleteTree, WildcardsAndBlanksInTheNameAreJustCharacters) {
+  for (const char* f : {"ziel*/a.txt", "ziel?/b.txt", "zielABC/c.txt", "ziel x/d.txt", "ziel/e.txt"}) writeFile(f, f);
+  MessageRecorder rec;
+  EXPECT_TRUE(core::DeleteFolder(path("ziel*"), false));
+  EXPECT_TRUE(core::DeleteFolder(path("ziel x"), false));
+  EXPECT_EQ(names(), (std::vector<std::string>{"ziel", "ziel?", "zielABC"}));
+  EXPECT_TRUE(rec.messages.empty());
+}
+
 TEST_F(DeleteTree, AMissingFolderGivesTheFolderMessage) {
   MessageRecorder rec;
   EXPECT_FALSE(core::DeleteFolder(path("fehlt"), false));
