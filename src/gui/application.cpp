@@ -1,0 +1,122 @@
+#include "gui/application.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Tooltip.H>
+
+#include <algorithm>
+
+#include "core/error.h"
+#include "gui/error_box.h"
+
+namespace tavilo::gui {
+
+Fl_Widget* widgetAt(Fl_Group* group, int x, int y) {
+  for (int i = group->children() - 1; i >= 0; --i) {
+    Fl_Widget* child = group->child(i);
+    if (!child->visible()) continue;
+    if (x < child->x() || y < child->y() || x >= child->x() + child->w() || y >= child->y() + child->h()) continue;
+    if (Fl_Group* g = child->as_group(); g && !child->as_window()) return widgetAt(g, x, y);
+    return child;
+  }
+  return group;
+}
+
+Application& Application::instance() {
+  static Application app;
+  return app;
+}
+
+void Application::setHint(Fl_Widget* widget, const std::string& text, bool bubble) {
+  hints_[widget] = {text, bubble};
+  widget->copy_tooltip(bubble && !text.empty() ? text.c_str() : nullptr);
+}
+
+std::string Application::hintOf(const Fl_Widget* widget) const {
+  const auto it = hints_.find(widget);
+  return it == hints_.end() ? std::string() : it->second.text;
+}
+
+void Application::HintColor(TColor color) { Fl_Tooltip::color(toFl(color)); }
+
+void Application::trackHint(Fl_Window* window, int x, int y) {
+  // As the desktop does: the hint of the control under the mouse, else the
+  // nearest parent's hint.
+  std::string hint;
+  for (Fl_Widget* w = widgetAt(window, x, y); w; w = w->parent()) {
+    hint = hintOf(w);
+    if (!hint.empty() || w == window) break;
+  }
+  setCurrentHint(hint);
+}
+
+void Application::setCurrentHint(const std::string& hint) {
+  if (hint == hint_) return;
+  hint_ = hint;
+  if (onHint_) onHint_();
+}
+
+int Application::dispatch(int event, Fl_Window* window) {
+  if (window && (event == FL_MOVE || event == FL_ENTER || event == FL_DRAG))
+    instance().trackHint(window, Fl::event_x(), Fl::event_y());
+  else if (window && event == FL_LEAVE)
+    instance().setCurrentHint(std::string());
+  return Fl::handle_(event, window);
+}
+
+void Application::Run() {
+  Fl::event_dispatch(&Application::dispatch);
+  if (terminated_) return;
+  if (mainForm_) {
+    mainForm_->show();
+    activate(mainForm_);
+  }
+  while (!terminated_ && mainForm_ && mainForm_->shown()) Fl::wait(0.5);
+}
+
+std::string Application::errorBoxText(const std::string& message) {
+  if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') return message + ".";
+  return message;
+}
+
+void Application::ShowException(const std::string& message) {
+  ErrorBox box(title_, errorBoxText(message));
+  showModal(box);
+}
+
+void Application::guarded(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const core::Error& e) {
+    ShowException(e.what());
+  } catch (const std::exception& e) {
+    ShowException(e.what());
+  }
+}
+
+void Application::showModal(Fl_Window& window) {
+  modalStack_.push_back(&window);
+  window.set_modal();
+  window.show();
+  while (window.shown() && !terminated_) Fl::wait(0.5);
+  window.hide();
+  modalStack_.erase(std::remove(modalStack_.begin(), modalStack_.end(), &window), modalStack_.end());
+  activate(modalStack_.empty() ? mainForm_ : modalStack_.back());
+}
+
+void Application::OnActivate(Fl_Window* window, std::function<void()> handler) {
+  onActivate_[window] = std::move(handler);
+}
+
+void Application::activate(Fl_Window* window) {
+  // Only a shown window becomes active: a dialog closed while the main window
+  // is still being created activates nothing.
+  if (!window || !window->shown()) return;
+  const auto it = onActivate_.find(window);
+  if (it != onActivate_.end() && it->second) {
+    auto handler = it->second;  // the handler may register handlers itself
+    guarded(handler);
+  }
+}
+
+}  // namespace tavilo::gui

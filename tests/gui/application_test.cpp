@@ -1,0 +1,104 @@
+#include "gui/application.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Double_Window.H>
+#include <gtest/gtest.h>
+
+#include "core/error.h"
+#include "gui/error_box.h"
+#include "modal_answer.h"
+#include "widget_test_support.h"
+
+namespace tavilo::gui {
+namespace {
+
+TEST(ErrorBoxText, FullStopAfterCharactersBeyondTheDot) {
+  struct Case { const char* message; const char* shown; };
+  const Case cases[] = {
+      {"'blau' ist kein gültiger Integerwert", "'blau' ist kein gültiger Integerwert."},
+      {"Fertig.", "Fertig."},
+      {"Fehler!", "Fehler!"},
+      {"(.xyz)", "(.xyz)"},
+      {"Unbekannte Bilddateierweiterung (.tif)", "Unbekannte Bilddateierweiterung (.tif)"},
+      {"nach /cd/Tavilo.ini kann nicht geschrieben werden", "nach /cd/Tavilo.ini kann nicht geschrieben werden."},
+      {"Größe", "Größe."},
+      {"Wert 7", "Wert 7."},
+      {"", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Application::errorBoxText(c.message), c.shown) << c.message;
+}
+
+TEST(ErrorBox, ShowsTheMessageCaptionedWithTheTitleUntilOk) {
+  Application& app = Application::instance();
+  app.Title("Tavilo");
+  std::string title, texts;
+  test::answerNextModal([&](Fl_Window& w) {
+    title = w.label() ? w.label() : "";
+    auto* box = dynamic_cast<ErrorBox*>(&w);
+    ASSERT_NE(box, nullptr);
+    texts = box->message();
+    ASSERT_NE(test::findButton(w, "OK"), nullptr);
+    test::findButton(w, "OK")->do_callback();
+  });
+  app.ShowException("'x@y&z' ist kein gültiger Integerwert");
+  EXPECT_EQ(title, "Tavilo");
+  EXPECT_EQ(texts, "'x@y&z' ist kein gültiger Integerwert.");
+}
+
+TEST(ErrorBox, GuardedActionsShowTheirErrorAndGoOn) {
+  std::string shown;
+  test::answerNextModal([&](Fl_Window& w) {
+    shown = dynamic_cast<ErrorBox&>(w).message();
+    w.hide();
+  });
+  bool after = false;
+  Application::instance().guarded([] { throw core::Error("Kaputt"); });
+  after = true;
+  EXPECT_EQ(shown, "Kaputt.");
+  EXPECT_TRUE(after);
+}
+
+TEST(Hints, TheControlUnderTheMouseOrItsParentGivesTheHint) {
+  auto win = test::makeWindow(200, 100, 0xFFFFFF);
+  auto* group = new Fl_Group(0, 0, 200, 100);
+  auto* a = new Fl_Box(10, 10, 50, 50);
+  auto* b = new Fl_Box(100, 10, 50, 50);
+  group->end();
+  win->end();
+  Application& app = Application::instance();
+  app.setHint(group, "Gruppe", false);
+  app.setHint(a, "Erster", true);
+  int changes = 0;
+  app.OnHint([&] { ++changes; });
+  app.trackHint(win.get(), 20, 20);
+  EXPECT_EQ(app.Hint(), "Erster");
+  EXPECT_STREQ(a->tooltip(), "Erster") << "a bubble hint is also a tooltip";
+  app.trackHint(win.get(), 120, 20);
+  EXPECT_EQ(app.Hint(), "Gruppe") << "a control without a hint shows its parent's";
+  EXPECT_EQ(b->tooltip(), nullptr);
+  app.trackHint(win.get(), 120, 20);
+  EXPECT_EQ(changes, 2) << "the handler runs only when the hint changes";
+  app.OnHint(nullptr);
+}
+
+TEST(Modal, ClosingAModalWindowActivatesTheWindowBelow) {
+  auto main = test::makeWindow(100, 100, 0xFFFFFF);
+  main->end();
+  main->show();
+  Application& app = Application::instance();
+  Fl_Window* previousMain = app.MainForm();
+  app.MainForm(main.get());
+  int activations = 0;
+  app.OnActivate(main.get(), [&] { ++activations; });
+  Fl_Double_Window dialog(50, 50, "Dialog");
+  dialog.end();
+  test::answerNextModal([](Fl_Window& w) { w.hide(); });
+  app.showModal(dialog);
+  EXPECT_EQ(activations, 1);
+  app.OnActivate(main.get(), nullptr);
+  app.MainForm(previousMain);
+}
+
+}  // namespace
+}  // namespace tavilo::gui
