@@ -1,7 +1,8 @@
 // Searches of MyUtil32. The caller owns the lists that a search fills, so
-// searches may nest; nothing is shared between calls. Symbolic links are never
-// followed into folders, and hidden sub-folders (name beginning with '.') are
-// not entered; a listing is by name ignoring ASCII case.
+// searches may nest; nothing is shared between calls. Symbolic links below the
+// folder are never followed into folders (the folder given may be a link), and
+// hidden sub-folders (name beginning with '.') are not entered; a listing is by
+// name ignoring ASCII case.
 #ifndef TAVILO_CORE_FILE_UTILS_SEARCH_H
 #define TAVILO_CORE_FILE_UTILS_SEARCH_H
 
