@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <utility>
 
 #include "core/ini/file_stamp.h"
 #include "platform/platform.h"
@@ -13,6 +14,7 @@ namespace {
 struct CachedDocument {
   FileStamp stamp;
   bool settled = false;
+  std::string bytes;  // what was parsed, to spot a re-read that found the same
   std::shared_ptr<const IniDocument> document;
 };
 
@@ -34,7 +36,10 @@ const std::shared_ptr<const IniDocument>& emptyDocument() {
 // false when the file cannot be opened or a read fails.
 bool readBytes(const std::string& path, std::string& bytes) {
   platform::File file = platform::File::openRead(path);
-  if (!file.isOpen() || !file.status().isRegular) return false;
+  if (!file.isOpen()) return false;
+  const platform::FileStatus status = file.status();
+  if (!status.isRegular) return false;
+  bytes.reserve(std::min(static_cast<std::size_t>(std::max<std::int64_t>(status.size, 0)), kMaxIniBytes));
   char buffer[64 * 1024];
   while (bytes.size() < kMaxIniBytes) {
     const std::size_t want = std::min(sizeof buffer, kMaxIniBytes - bytes.size());
@@ -68,9 +73,17 @@ std::shared_ptr<const IniDocument> loadConfigDocument(const std::string& path) {
     documents.erase(path);
     return emptyDocument();
   }
+  const bool settled = stampSettled(stamp, readStart);
+  // Unchanged bytes need no parse, however doubtful the stamp was.
+  if (const auto it = documents.find(path); it != documents.end() && it->second.bytes == bytes) {
+    ++stats().rereads;
+    it->second.stamp = stamp;
+    it->second.settled = settled;
+    return it->second.document;
+  }
   auto document = std::make_shared<const IniDocument>(IniDocument::parse(bytes));
   ++stats().parses;
-  documents[path] = CachedDocument{stamp, stampSettled(stamp, readStart), document};
+  documents[path] = CachedDocument{stamp, settled, std::move(bytes), document};
   return document;
 }
 

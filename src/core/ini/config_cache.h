@@ -22,7 +22,8 @@ std::shared_ptr<const IniDocument> loadConfigDocument(const std::string& path);
 
 struct ConfigCacheStats {
   std::size_t parses = 0;  // files read and parsed
-  std::size_t reuses = 0;  // reads answered from an unchanged file's document
+  std::size_t reuses = 0;   // reads answered by the stamp alone
+  std::size_t rereads = 0;  // reads that found the bytes of the last parse again
 };
 ConfigCacheStats configCacheStats();
 

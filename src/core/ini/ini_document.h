@@ -5,10 +5,11 @@
 #define TAVILO_CORE_INI_INI_DOCUMENT_H
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
+#include <vector>
 
 namespace tavilo::core {
 
@@ -32,9 +33,21 @@ class IniDocument {
   bool hasSection(std::string_view section) const;
 
  private:
-  std::unordered_set<std::string> sections_;  // folded names
-  // folded section + '\n' + folded key; no name can hold a line break
-  std::unordered_map<std::string, std::string> values_;
+  // Keys and values are pieces of text_, which the document keeps.
+  struct Entry {
+    std::size_t section;
+    std::uint64_t hash;
+    std::size_t keyAt, keyLength;
+    std::size_t valueAt, valueLength;
+  };
+  void addEntry(std::size_t section, std::string_view key, std::string_view value);
+  const Entry* find(std::size_t section, std::string_view key, std::uint64_t hash) const;
+  void grow();
+
+  std::string text_;
+  std::unordered_map<std::string, std::size_t> sections_;  // folded name -> number
+  std::vector<Entry> entries_;
+  std::vector<std::uint64_t> slots_;  // open addressing over entries_, 0 free
 };
 
 }  // namespace tavilo::core
