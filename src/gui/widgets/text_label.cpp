@@ -100,6 +100,7 @@ void TTextLabel::draw() {
   if (w() <= 0 || h() <= 0) return;
   fl_push_clip(x(), y(), w(), h());
   if (!transparent_) fl_rectf(x(), y(), w(), h(), toFl(color_));
+  if (box() != FL_NO_BOX) draw_box();
   const CaptionBlock block(drawnCaption(), format(), w());
   drawText(block, x(), y(), w());
   fl_pop_clip();
