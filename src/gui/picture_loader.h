@@ -1,0 +1,28 @@
+// Pictures from files as FLTK images. The decoders are core's; this only turns
+// their RGBA into an Fl_RGB_Image that owns its pixels.
+#ifndef TAVILO_GUI_PICTURE_LOADER_H
+#define TAVILO_GUI_PICTURE_LOADER_H
+
+#include <memory>
+#include <string>
+
+#include "core/picture/picture.h"
+
+class Fl_RGB_Image;
+
+namespace tavilo::gui {
+
+// Depth 4 when the picture has alpha, else 3; nullptr for an empty picture.
+std::unique_ptr<Fl_RGB_Image> toFlImage(const core::Picture& picture);
+// Back to RGBA from an image of any depth (1 grey, 2 grey and alpha, 3, 4) and line length.
+core::Picture fromFlImage(const Fl_RGB_Image& image);
+
+// The decoder chosen by the file's extension; throws core::Error (see
+// core::decodePictureFile) for an unknown extension or an unreadable file.
+std::unique_ptr<Fl_RGB_Image> loadPicture(const std::string& path);
+// The same with the GIF decoder, whatever the extension says (LoadGifPicture).
+std::unique_ptr<Fl_RGB_Image> loadGifPicture(const std::string& path);
+
+}  // namespace tavilo::gui
+
+#endif
