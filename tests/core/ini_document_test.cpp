@@ -168,6 +168,8 @@ TEST(IniDocument, EncodingOfTheFile) {
       {"Windows-1252 key", "[S]\r\n\xC4nderung=1\r\n", "S", "änderung", "1"},
       {"UTF-8 value", "[S]\r\nk=Öffnen – gut\r\n", "S", "k", "Öffnen – gut"},
       {"UTF-8 BOM before the first section", "\xEF\xBB\xBF[S]\r\nk=v\r\n", "S", "k", "v"},
+      {"Windows-1252 euro and an undefined byte", "[S]\r\nk=\x80\x81\r\n", "S", "k", "€\xC2\x81"},
+      {"overlong UTF-8 is Windows-1252", "[S]\r\nk=\xC0\xAF\r\n", "S", "k", "À¯"},
       {"BOM with a Windows-1252 rest", "\xEF\xBB\xBF[S]\r\nk=\xE4\r\n", "S", "k", "ä"},
   });
 }

@@ -8,8 +8,8 @@
 
 namespace tavilo::core {
 
-// The file's bytes as UTF-8: taken as they are when they are valid UTF-8
-// (a leading UTF-8 byte-order mark removed), else read as Windows-1252.
+// The file's bytes as UTF-8. A leading UTF-8 byte-order mark is dropped; the
+// rest is taken as it is when it is valid UTF-8, else read as Windows-1252.
 // The result is always valid UTF-8; NUL bytes stay NUL.
 std::string decodeIniBytes(std::string_view bytes);
 
