@@ -1,0 +1,21 @@
+#include "gui/picture_fit.h"
+
+#include <FL/Fl_Image.H>
+
+#include "core/picture_fit.h"
+#include "gui/picture_loader.h"
+
+namespace tavilo::gui {
+
+void LoadPictureFitted(TImage& image, const std::string& file, Fl_Group& panel, int mx, int my) {
+  image.Transparent(false);
+  const core::Rect current = placeOf(image);
+  place(image, {(panel.w() - current.width) / 2, (panel.h() - current.height) / 2, current.width, current.height});
+  image.Picture(loadPicture(file));
+  image.Stretch(true);
+  place(image, core::fitPicture(panel.w(), panel.h(), mx, my, placeOf(image), image.PictureWidth(),
+                                image.PictureHeight()));
+  panel.redraw();
+}
+
+}  // namespace tavilo::gui

@@ -1,0 +1,36 @@
+// TMyStatusBar: one panel of text with a lowered inner bevel.
+#ifndef TAVILO_GUI_WIDGETS_STATUS_BAR_H
+#define TAVILO_GUI_WIDGETS_STATUS_BAR_H
+
+#include <FL/Fl_Widget.H>
+
+#include <string>
+
+#include "gui/color.h"
+#include "gui/fonts.h"
+
+namespace tavilo::gui {
+
+class TMyStatusBar : public Fl_Widget {
+ public:
+  TMyStatusBar(int x, int y, int w, int h, const char* label = nullptr);
+
+  const std::string& Caption() const { return caption_; }
+  void Caption(const std::string& text);
+  TColor Color() const { return color_; }
+  void Color(TColor c);
+  const FontSpec& Font() const { return font_; }
+  void Font(const FontSpec& f);
+
+ protected:
+  void draw() override;
+
+ private:
+  std::string caption_;
+  TColor color_ = 0xC0C0C0;
+  FontSpec font_;
+};
+
+}  // namespace tavilo::gui
+
+#endif
