@@ -1,6 +1,7 @@
 // keinBildBack: the built-in picture that the main window shows, stretched to its
 // picture panel, when an entry has no picture. Drawn with FLTK (so a display must be
-// open) at first use; the image lives as long as the process. GUI thread only.
+// open) at first use; the image lives as long as the process. GUI thread only, and
+// first called outside draw(): making it switches the drawing surface for a moment.
 #ifndef TAVILO_GUI_NO_PICTURE_H
 #define TAVILO_GUI_NO_PICTURE_H
 
