@@ -1,0 +1,101 @@
+#include "gui/message_window.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_RGB_Image.H>
+
+#include <string>
+
+#include "gui/application.h"
+#include "gui/system_colors.h"
+#include "gui/widgets/caption_painter.h"
+#include "gui/widgets/dialog_button.h"
+#include "gui/widgets/text_label.h"
+
+namespace tavilo::gui {
+
+MessageWindow::MessageWindow(int clientWidth, int clientHeight) : Fl_Double_Window(clientWidth, clientHeight) {
+  color(toFl(kBtnFace));
+  callback(&MessageWindow::closeBox, this);
+  // The layout places every control itself; a size change moves none of them.
+  resizable(nullptr);
+}
+
+void MessageWindow::ClientSize(int width, int height) {
+  size(width, height);
+  size_range(width, height, width, height);
+}
+
+void MessageWindow::connect(TDialogButton* button) { button->callback(&MessageWindow::buttonPressed, this); }
+
+void MessageWindow::buttonPressed(Fl_Widget* w, void* self) {
+  auto* window = static_cast<MessageWindow*>(self);
+  const int result = static_cast<TDialogButton*>(w)->ModalResult();
+  if (result == kModalNone) return;
+  window->result_ = result;
+  window->hide();
+}
+
+void MessageWindow::closeBox(Fl_Widget*, void* self) {
+  auto* window = static_cast<MessageWindow*>(self);
+  // FLTK's last resort for an Esc that nothing took is this callback too.
+  const bool escape =
+      (Fl::event() == FL_SHORTCUT || Fl::event() == FL_KEYBOARD) && Fl::event_key() == FL_Escape;
+  if (escape && window->escapeResult_ == kModalNone) return;
+  window->result_ = escape ? window->escapeResult_ : kModalCancel;
+  window->hide();
+}
+
+int MessageWindow::ShowModal() {
+  result_ = kModalNone;
+  Application::instance().showModal(*this);
+  if (result_ == kModalNone) result_ = kModalCancel;
+  return result_;
+}
+
+void MessageWindow::show() {
+  Fl_Double_Window::show();
+  if (focusButton_ && focusButton_->visible()) focusButton_->take_focus();
+}
+
+int MessageWindow::handle(int event) {
+  const int taken = Fl_Double_Window::handle(event);
+  if (taken || event != FL_SHORTCUT || Fl::event_key() != FL_Escape) return taken;
+  if (escapeResult_ != kModalNone) {
+    result_ = escapeResult_;
+    hide();
+  }
+  // Taken here, the Esc never reaches FLTK's closing of the window by its callback.
+  return 1;
+}
+
+FontSpec messageFont(TColor color) { return {"MS Sans Serif", 11, true, color}; }
+
+TTextLabel* makeMessageLabel(int x, int y, TColor color) {
+  auto* label = new TTextLabel(x, y, 1, 1);
+  label->ShowAccelChar(false);
+  label->Font(messageFont(color));
+  return label;
+}
+
+core::TextWidthFn widthMeasuredBy(TTextLabel& label) {
+  return [&label](std::string_view text) {
+    if (text.empty()) return 0;
+    label.Caption(std::string(text));
+    return label.w();
+  };
+}
+
+int oneLineHeight(const FontSpec& font) {
+  const CaptionBlock block(" ", {font, taLeftJustify, false, false, true}, 0);
+  return block.extent().height;
+}
+
+Fl_Box* makePicture(int x, int y, int w, int h, Fl_RGB_Image* image) {
+  auto* box = new Fl_Box(x, y, w, h);
+  box->box(FL_NO_BOX);
+  box->image(image);
+  return box;
+}
+
+}  // namespace tavilo::gui
