@@ -42,6 +42,8 @@ class Application {
   // The terminate request: the event loop ends at its next turn.
   void Terminate() { terminated_ = true; }
   bool Terminated() const { return terminated_; }
+  // Forgets a terminate request (a new run in the same process, as tests make).
+  void ClearTerminate() { terminated_ = false; }
 
   // Shows the main window and processes events until it closes or
   // termination is requested.

@@ -1,0 +1,323 @@
+// TfrmMain: the control tree at its design values, the captions, the hints,
+// the pop-up menu and the window's own event routing.
+#include "gui/main_window.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Menu_Item.H>
+#include <FL/Fl_Multi_Label.H>
+#include <FL/x.H>
+
+#include <vector>
+
+#include "gui/application.h"
+#include "gui/glyphs.h"
+#include "gui/no_picture.h"
+#include "platform/platform.h"
+
+namespace tavilo::gui {
+
+TfrmMain* frmMain = nullptr;
+
+namespace {
+
+constexpr TColor kDesignTitleStart = 0xFF8040;  // $4080FF
+constexpr TColor kListColor = 0xF0C575;         // $75C5F0
+constexpr TColor kStatusColor = 0xC4975B;       // $5B97C4
+
+FontSpec font(const char* face, int size, bool bold, TColor color) {
+  FontSpec f;
+  f.face = face;
+  f.size = size;
+  f.bold = bold;
+  f.color = color;
+  return f;
+}
+
+TIF_Gradient* backgroundGradient(TColor start, TColor end) {
+  Fl_Group* g = Fl_Group::current();
+  auto* gradient = new TIF_Gradient(g->x(), g->y(), g->w(), g->h());
+  gradient->Direction(gdLeftRight);
+  gradient->StartColor(start);
+  gradient->EndColor(end);
+  gradient->Align(alClient);
+  return gradient;
+}
+
+TTextLabel* heading(int left, int top, int width, const char* caption) {
+  Fl_Group* g = Fl_Group::current();
+  auto* label = new TTextLabel(g->x() + left, g->y() + top, width, 19);
+  label->Autosize(false);
+  label->ShowAccelChar(false);  // configuration text: an '&' is an ampersand
+  label->Alignment(taCenter);
+  label->Font(font("Arial", 15, true, kBlue));
+  label->Caption(caption);
+  return label;
+}
+
+TFlatButton* actionButton(int left, const char* caption) {
+  Fl_Group* g = Fl_Group::current();
+  auto* b = new TFlatButton(g->x() + left, g->y() + 5, 100, 22);
+  b->Caption(caption);
+  b->Font(font("Arial", 12, true, kBlack));
+  b->Border(true);
+  b->BorderColor(kBlack);
+  b->FocusedColor(0xFFC1C1);
+  b->DownColor(0xFFD9D9);
+  b->Cursor(FL_CURSOR_HAND);
+  return b;
+}
+
+template <class F>
+void onClick(Fl_Widget* w, F f) {
+  auto* fn = new std::function<void()>(std::move(f));
+  w->callback(
+      [](Fl_Widget*, void* data) { Application::instance().guarded(*static_cast<std::function<void()>*>(data)); },
+      fn);
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(std::string programDir)
+    : Fl_Double_Window(517, 515, "Tavilo"), myMsgDlg1(this), programDir_(std::move(programDir)) {
+  frmMain = this;
+  myMsgDlg1.StartColor(0xFE927E);
+  myMsgDlg1.EndColor(kSilver);
+  myMsgDlg1.TextColor(kBlack);
+  myMsgDlg1.Sprache_D(true);
+  box(FL_FLAT_BOX);
+  color(toFl(kSilver));
+  resizable(nullptr);
+  buildTitleBar();
+  buildLeftPanel();
+  buildRightPanel();
+  buildBottomBar();
+  MyStatusBar1 = new TMyStatusBar(0, 0, 493, 20);
+  MyStatusBar1->Color(kStatusColor);
+  MyStatusBar1->Font(font("MS Sans Serif", 11, true, kMaroon));
+  end();
+  buildPopupMenu();
+  alignBars();
+  Application::instance().OnActivate(this, [this] { FormActivate(); });
+  FormCreate();
+  created_ = true;
+}
+
+TfrmMain::~TfrmMain() {
+  Application::instance().OnActivate(this, nullptr);
+  if (frmMain == this) frmMain = nullptr;
+}
+
+void TfrmMain::buildTitleBar() {
+  Panel1 = new TPanel(8, 8, 493, 50);
+  IF_Gradient1 = backgroundGradient(kDesignTitleStart, kSilver);
+  IF_Gradient1->Cursor(FL_CURSOR_MOVE);
+  IF_Gradient1->OnMouse([this](int e, int x, int y) {
+    if (e == FL_PUSH) IF_Gradient1MouseDown(x, y);
+    else if (e == FL_DRAG) IF_Gradient1MouseMove(x, y);
+    else if (e == FL_RELEASE) IF_Gradient1MouseUp();
+  });
+  keinBildBack = new TImage(8 + 229, 8, 105, 50);
+  keinBildBack->AssignPicture(*gui::keinBildBack());
+  keinBildBack->hide();
+  Logo = new TImage(8 + 380, 8 + 5, 60, 40);
+  Logo->Stretch(true);
+  Logo->Transparent(true);
+  Logo->Cursor(FL_CURSOR_HAND);
+  cd_titel = new TLabel3D(8 + 11, 8 + 9, 107, 32);
+  cd_titel->ShowAccelChar(false);
+  cd_titel->Font(font("Arial", 27, true, kBlue));
+  cd_titel->Caption("CD-Titel");
+  cd_titel->OnMouse([this](int e, int x, int y) {
+    if (e == FL_PUSH) IF_Gradient1MouseDown(x, y);
+    else if (e == FL_DRAG) IF_Gradient1MouseMove(x, y);
+    else if (e == FL_RELEASE) IF_Gradient1MouseUp();
+  });
+  cd_titel->Cursor(FL_CURSOR_MOVE);
+  btnX1 = new TFlatButton(8 + 475, 8 + 5, 18, 18);
+  btnX1->Solid(true);
+  btnX1->Color(kRed);
+  btnX1->Glyph(glyphs::titleClose());
+  btnX1->Cursor(FL_CURSOR_HAND);
+  onClick(btnX1, [this] { btnX1Click(); });
+  btnMin = new TFlatButton(8 + 454, 8 + 5, 18, 18);
+  btnMin->Solid(true);
+  btnMin->Color(kRed);
+  btnMin->Glyph(glyphs::titleMinimise());
+  btnMin->Cursor(FL_CURSOR_HAND);
+  onClick(btnMin, [this] { btnMinClick(); });
+  Panel1->end();
+}
+
+void TfrmMain::buildLeftPanel() {
+  pnLinks = new TPanel(8, 8 + 50, 226, 365);
+  IF_Gradient3 = backgroundGradient(kAqua, kSilver);
+  Gruppen_Ueberschrift = heading(9, 6, 209, "Gruppen_Ueberschrift");
+  Gruppen_Ueberschrift_2 = heading(9, 26, 209, "");
+  lbGruppe = new TListBox(8 + 10, 58 + 50, 206, 140);
+  lbGruppe->Color(kListColor);
+  lbGruppe->Font(font("MS Sans Serif", 11, true, kBlack));
+  lbGruppe->OnClick([this] { Application::instance().guarded([this] { lbGruppeClick(); }); });
+  pnImage = new TPanel(8 + 8, 58 + 200, 185, 105);
+  pnImage->Filled(true);
+  imgScreenshot = new TImage(16 + 16, 258 - 30, 201, 151);
+  imgScreenshot->Stretch(true);
+  imgScreenshot->Center(true);
+  imgScreenshot->Cursor(FL_CURSOR_HAND);
+  pnImage->end();
+  pnLinks->end();
+}
+
+void TfrmMain::buildRightPanel() {
+  const int left = 8 + 226, top = 58;
+  pnRechts = new TPanel(left, top, 267, 365);
+  IF_Gradient4 = backgroundGradient(kSilver, kAqua);
+  Programm_Ueberschrift = heading(9, 6, 250, "Gruppen_Ueberschrift");
+  Programm_Ueberschrift_2 = heading(13, 26, 244, "");
+  lbProgramm = new TListBox(left + 10, top + 50, 250, 190);
+  lbProgramm->Color(kListColor);
+  lbProgramm->Font(font("MS Sans Serif", 11, true, kBlack));
+  lbProgramm->OnClick([this] { Application::instance().guarded([this] { lbProgrammClick(); }); });
+  lbProgramm->OnDblClick([this] { Application::instance().guarded([this] { lbProgrammDblClick(); }); });
+  lbProgramm->visible_focus(0);
+  pnBemerkung = new TPanel(left + 10, top + 250, 248, 104);
+  pnBemerkung->Filled(true);
+  pnBemerkung->BorderLine(true);
+  WebLabel1 = new TWebLabel(left + 11, top + 251, 246, 13);
+  WebLabel1->Alignment(taCenter);
+  WebLabel1->Font(font("MS Sans Serif", 11, true, kNavy));
+  WebLabel1->HoverColor(kBlue);
+  WebLabel1->HoverBackground(kSilver);
+  WebLabel1->Caption("WebLabel1");
+  WebLabel1->OnClick([this] { Application::instance().guarded([this] { WebLabel1Click(); }); });
+  Bevel1 = new Fl_Box(FL_THIN_DOWN_FRAME, left + 11, top + 264, 246, 3, nullptr);
+  Bemerkung = new TRichEdit(left + 11, top + 267, 246, 86);
+  Bemerkung->Color(kSilver);
+  Bemerkung->Font(font("Arial", 11, true, kBlack));
+  Bemerkung->visible_focus(0);
+  pnBemerkung->end();
+  pnRechts->end();
+}
+
+void TfrmMain::buildBottomBar() {
+  Panel4 = new TPanel(8, 8 + 415, 493, 30);
+  IF_Gradient2 = backgroundGradient(kDesignTitleStart, kSilver);
+  IF_Gradient2->Cursor(FL_CURSOR_MOVE);
+  IF_Gradient2->OnMouse([this](int e, int x, int y) {
+    if (e == FL_PUSH) IF_Gradient2MouseDown(x, y);
+    else if (e == FL_DRAG) IF_Gradient2MouseMove(x, y);
+    else if (e == FL_RELEASE) IF_Gradient2MouseUp();
+  });
+  btnInstall = actionButton(18, "Install ");
+  onClick(btnInstall, [this] { btnInstallClick(); });
+  btnStarten = actionButton(133, "Starten / Öffnen");
+  onClick(btnStarten, [this] { btnStartenClick(); });
+  btnKopieren = actionButton(249, "Kopieren");
+  btnCDdurchsuchen = actionButton(364, "CD durchsuchen");
+  Panel4->end();
+}
+
+void TfrmMain::buildPopupMenu() {
+  PopupMenu1[0] = {"Starten / Öffnen", "Programm / Datei starten / öffnen", 39, true, [this] { btnStartenClick(); }};
+  PopupMenu1[1] = {"Installieren", "Programm installieren", 40, true, [this] { btnInstallClick(); }};
+  PopupMenu1[2] = {"-", "", -1, true, nullptr};
+  PopupMenu1[3] = {"Kopieren...", "Dateien kopieren...", 4, true, nullptr};
+  PopupMenu1[4] = {"-", "", -1, true, nullptr};
+  PopupMenu1[5] = {"CD durchsuchen...", "", 37, true, nullptr};
+  PopupMenu1[6] = {"-", "", -1, true, nullptr};
+  PopupMenu1[7] = {"Tavilo beenden", "", 6, true, [this] { btnXClick(); }};
+}
+
+void TfrmMain::SetCaptions() {
+  DefaultGroupHeading = "Gruppen";
+  DefaultEntryHeading = "Programme";
+  Application& app = Application::instance();
+  app.setHint(btnX1, "Programm beenden", true);
+  app.setHint(btnMin, "Programm minimieren", true);
+  btnInstall->Caption("Installieren");
+  btnStarten->Caption("Starten / Öffnen");
+  btnKopieren->Caption("Kopieren");
+  btnCDdurchsuchen->Caption("CD durchsuchen");
+  app.setHint(Logo, "Info...", true);
+  app.setHint(imgScreenshot, "Click: Vergrößern ", false);
+  app.setHint(lbGruppe, "Wähle hier die Programm- bzw Datei-Gruppe aus", false);
+  app.setHint(lbProgramm, "Wähle hier das Programm bzw die Datei aus", false);
+  app.setHint(Bemerkung, "Beschreibung zum ausgewählten Programm bzw. Datei", false);
+  app.setHint(IF_Gradient1, "Fenster verschieben", false);
+  const char* captions[8] = {"Starten / Öffnen", "Installieren", "-", "Kopieren", "-",
+                             "CD durchsuchen...", "-", "Tavilo beenden"};
+  for (int i = 0; i < 8; ++i) PopupMenu1[static_cast<std::size_t>(i)].Caption = captions[i];
+}
+
+void TfrmMain::AppHint() { MyStatusBar1->Caption(Application::instance().Hint()); }
+
+std::string TfrmMain::ReadIniString(const std::string& section, const std::string& key) const {
+  return config_->ReadIniString(section, key);
+}
+int TfrmMain::ReadIniInteger(const std::string& section, const std::string& key) const {
+  return config_->ReadIniInteger(section, key);
+}
+bool TfrmMain::ReadIniBool(const std::string& section, const std::string& key) const {
+  return config_->ReadIniBool(section, key);
+}
+void TfrmMain::WriteDefaultIni() const { config_->WriteDefaultIni(); }
+
+bool TfrmMain::opensPopup(const Fl_Widget* w) const {
+  for (const Fl_Widget* c : {static_cast<const Fl_Widget*>(IF_Gradient1), static_cast<const Fl_Widget*>(Logo),
+                             static_cast<const Fl_Widget*>(cd_titel), static_cast<const Fl_Widget*>(IF_Gradient3),
+                             static_cast<const Fl_Widget*>(lbGruppe), static_cast<const Fl_Widget*>(imgScreenshot),
+                             static_cast<const Fl_Widget*>(IF_Gradient4), static_cast<const Fl_Widget*>(lbProgramm),
+                             static_cast<const Fl_Widget*>(Bemerkung), static_cast<const Fl_Widget*>(IF_Gradient2)})
+    if (c == w && c->visible()) return true;
+  return false;
+}
+
+int TfrmMain::popupMenu() {
+  // Separators are drawn as a line under the item before them.
+  std::vector<Fl_Menu_Item> items;
+  std::vector<std::unique_ptr<Fl_Multi_Label>> labels;
+  std::vector<int> positions;
+  for (std::size_t i = 0; i < PopupMenu1.size(); ++i) {
+    const TMenuItem& m = PopupMenu1[i];
+    if (m.Caption == "-") {
+      if (!items.empty()) items.back().flags |= FL_MENU_DIVIDER;
+      continue;
+    }
+    Fl_Menu_Item item{};
+    item.text = m.Caption.c_str();
+    item.flags = m.Enabled ? 0 : FL_MENU_INACTIVE;
+    item.labelsize_ = 12;
+    if (Fl_RGB_Image* image = glyphs::menuImage(m.ImageIndex)) {
+      auto label = std::make_unique<Fl_Multi_Label>();
+      label->labela = reinterpret_cast<const char*>(image);
+      label->typea = _FL_IMAGE_LABEL;
+      label->labelb = m.Caption.c_str();
+      label->typeb = FL_NORMAL_LABEL;
+      label->label(&item);
+      labels.push_back(std::move(label));
+    }
+    items.push_back(item);
+    positions.push_back(static_cast<int>(i));
+  }
+  items.push_back(Fl_Menu_Item{});
+  const Fl_Menu_Item* chosen = items.front().popup(Fl::event_x(), Fl::event_y());
+  if (!chosen) return -1;
+  const int position = positions[static_cast<std::size_t>(chosen - items.data())];
+  if (const auto& handler = PopupMenu1[static_cast<std::size_t>(position)].OnClick)
+    Application::instance().guarded(handler);
+  return position;
+}
+
+int TfrmMain::handle(int event) {
+  if (event == FL_PUSH && Fl::event_button() == FL_RIGHT_MOUSE) {
+    Fl_Widget* w = widgetAt(this, Fl::event_x(), Fl::event_y());
+    for (Fl_Widget* p = w; p; p = p->parent()) {
+      if (opensPopup(p)) {
+        popupMenu();
+        return 1;
+      }
+    }
+  }
+  return Fl_Double_Window::handle(event);
+}
+
+}  // namespace tavilo::gui

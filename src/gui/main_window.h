@@ -1,0 +1,177 @@
+// TfrmMain: the main window. It holds its controls under their established
+// names, the main unit's shared values, and the handlers that bind them.
+#ifndef TAVILO_GUI_MAIN_WINDOW_H
+#define TAVILO_GUI_MAIN_WINDOW_H
+
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Double_Window.H>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/ini/config_file.h"
+#include "core/main_layout.h"
+#include "gui/color.h"
+#include "gui/my_msg_dlg.h"
+#include "gui/widgets/flat_button.h"
+#include "gui/widgets/if_gradient.h"
+#include "gui/widgets/image.h"
+#include "gui/widgets/label3d.h"
+#include "gui/widgets/list_box.h"
+#include "gui/widgets/panel.h"
+#include "gui/widgets/rich_edit.h"
+#include "gui/widgets/status_bar.h"
+#include "gui/widgets/text_label.h"
+#include "gui/widgets/web_label.h"
+
+namespace tavilo::gui {
+
+// One item of the pop-up menu; a caption "-" makes it a separator.
+struct TMenuItem {
+  std::string Caption;
+  std::string Hint;
+  int ImageIndex = -1;
+  bool Enabled = true;
+  std::function<void()> OnClick;
+};
+
+class TfrmMain : public Fl_Double_Window {
+ public:
+  // Builds the window from its design and runs FormCreate. `programDir` is
+  // the folder whose Tavilo.ini is read (the running program's own folder).
+  explicit TfrmMain(std::string programDir);
+  ~TfrmMain() override;
+
+  // ---- controls, as the design names them
+  TPanel* Panel1;
+  TIF_Gradient* IF_Gradient1;
+  TImage* Logo;
+  TLabel3D* cd_titel;
+  TImage* keinBildBack;
+  TFlatButton* btnX1;
+  TFlatButton* btnMin;
+  TPanel* pnLinks;
+  TIF_Gradient* IF_Gradient3;
+  TTextLabel* Gruppen_Ueberschrift;
+  TTextLabel* Gruppen_Ueberschrift_2;
+  TListBox* lbGruppe;
+  TPanel* pnImage;
+  TImage* imgScreenshot;
+  TPanel* pnRechts;
+  TIF_Gradient* IF_Gradient4;
+  TTextLabel* Programm_Ueberschrift;
+  TTextLabel* Programm_Ueberschrift_2;
+  TListBox* lbProgramm;
+  TPanel* pnBemerkung;
+  TWebLabel* WebLabel1;
+  Fl_Box* Bevel1;
+  TRichEdit* Bemerkung;
+  TPanel* Panel4;
+  TIF_Gradient* IF_Gradient2;
+  TFlatButton* btnInstall;
+  TFlatButton* btnStarten;
+  TFlatButton* btnKopieren;
+  TFlatButton* btnCDdurchsuchen;
+  TMyStatusBar* MyStatusBar1;
+  std::array<TMenuItem, 8> PopupMenu1;
+  TMenuItem& Startenoeffnen1() { return PopupMenu1[0]; }
+  TMenuItem& Installieren1() { return PopupMenu1[1]; }
+  TMenuItem& Kopieren1() { return PopupMenu1[3]; }
+  TMenuItem& CDdurchsuchen1() { return PopupMenu1[5]; }
+  TMenuItem& Taviloschliessen2() { return PopupMenu1[7]; }
+  TmyMsgDlg myMsgDlg1;
+
+  // ---- the main unit's shared values
+  static constexpr const char* ProgVersion = "4.02";
+  std::string IniFileName;
+  int GroupCount = 0;
+  int CurGroup = 0, CurEntry = 0;
+  int EntryCount = 0;
+  std::string LogoFile, EmptyImageFile, EmptyRemark, TitleFontName;
+  bool ShowOnlyUsedButtons = false;
+  TColor GradientStartColor = 0, GradientEndColor = 0;
+  std::string DefaultGroupHeading, DefaultEntryHeading;
+  std::string EntryLocation, EntryParameter, EntryExt, EntryType, ShownPicture, LinkAddress;
+  int DragStartX = 0, DragStartY = 0;
+
+  // ---- handlers
+  void FormCreate();
+  void FormResize();
+  void FormActivate();
+  void lbGruppeClick();
+  void lbProgrammClick();
+  void lbProgrammDblClick();
+  void btnStartenClick();
+  void btnInstallClick();
+  void btnXClick();
+  void btnX1Click();
+  void btnMinClick();
+  void IF_Gradient1MouseDown(int x, int y);
+  void IF_Gradient1MouseMove(int x, int y);
+  void IF_Gradient1MouseUp();
+  void IF_Gradient2MouseDown(int x, int y) { IF_Gradient1MouseDown(x, y); }
+  void IF_Gradient2MouseMove(int x, int y) { IF_Gradient1MouseMove(x, y); }
+  void IF_Gradient2MouseUp() { IF_Gradient1MouseUp(); }
+  void WebLabel1Click();
+
+  // ---- operations
+  void SetCaptions();
+  void AppHint();
+  std::string ReadIniString(const std::string& section, const std::string& key) const;
+  int ReadIniInteger(const std::string& section, const std::string& key) const;
+  bool ReadIniBool(const std::string& section, const std::string& key) const;
+  void WriteDefaultIni() const;
+  void LoadGifPicture(const std::string& path, TImage& picture);
+  void LaunchEntry();
+  // Refuses an outdated configuration file and requests the program's end.
+  void checkVersion();
+
+  const std::string& programDir() const { return programDir_; }
+  const core::ConfigFile& config() const { return *config_; }
+  int BorderWidth() const { return borderWidth_; }
+  bool Frameless() const { return frameless_; }
+  // Opens the pop-up menu at the mouse; returns the chosen item or -1.
+  int popupMenu();
+  // Shows the window as the desktop should: frameless and rounded on request.
+  void show() override;
+  int handle(int event) override;
+  void resize(int x, int y, int w, int h) override;
+
+ private:
+  void buildTitleBar();
+  void buildLeftPanel();
+  void buildRightPanel();
+  void buildBottomBar();
+  void buildPopupMenu();
+  void formCreateSteps();
+  void applyColors();
+  void alignBars();
+  void alignRemarkPanel();
+  void applyLayout(const core::MainLayout& layout);
+  void showEntryPicture(const std::string& path);
+  void showPlaceholder();
+  void setActionButtons(bool start, bool install, bool copy);
+  void placeUsedButtons();
+  void applyShape();
+  bool opensPopup(const Fl_Widget* w) const;
+  void dragBy(int x, int y);
+
+  std::string programDir_;
+  std::unique_ptr<core::ConfigFile> config_;
+  int borderWidth_ = 8;
+  bool frameless_ = false;
+  int shapeRight_ = 0, shapeBottom_ = 0;
+  bool created_ = false;
+  bool panelsAligned_ = false;
+  std::string logoErrorShown_;
+};
+
+// The one main window of the running program.
+extern TfrmMain* frmMain;
+
+}  // namespace tavilo::gui
+
+#endif

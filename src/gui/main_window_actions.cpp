@@ -1,0 +1,47 @@
+// TfrmMain's actions: launching entries, dragging, minimising and closing the
+// window, and opening the link.
+#include <FL/Fl.H>
+
+#include "core/catalogue.h"
+#include "gui/main_window.h"
+#include "platform/platform.h"
+
+namespace tavilo::gui {
+
+void TfrmMain::LaunchEntry() {
+  if (EntryLocation.empty()) return;
+  const core::LaunchCommand command = core::planLaunch(*config_, programDir_, EntryLocation, EntryParameter, EntryExt);
+  platform::shellOpen(command.file, command.parameters);
+}
+
+void TfrmMain::btnStartenClick() { LaunchEntry(); }
+void TfrmMain::btnInstallClick() { LaunchEntry(); }
+
+void TfrmMain::lbProgrammDblClick() {
+  if (btnStarten->active()) btnStartenClick();
+  else if (btnInstall->active()) btnInstallClick();
+}
+
+void TfrmMain::IF_Gradient1MouseDown(int x, int y) {
+  DragStartX = x;
+  DragStartY = y;
+}
+
+void TfrmMain::IF_Gradient1MouseMove(int x, int y) {
+  if (DragStartX == 0 || DragStartY == 0) return;
+  position(this->x() + (x - DragStartX), this->y());
+  position(this->x(), this->y() + (y - DragStartY));
+}
+
+void TfrmMain::IF_Gradient1MouseUp() {
+  DragStartX = 0;
+  DragStartY = 0;
+}
+
+void TfrmMain::btnMinClick() { iconize(); }
+void TfrmMain::btnX1Click() { hide(); }
+void TfrmMain::btnXClick() { hide(); }
+
+void TfrmMain::WebLabel1Click() { platform::shellOpen(LinkAddress, ""); }
+
+}  // namespace tavilo::gui

@@ -1,0 +1,56 @@
+#include "x11_probe.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Window.H>
+#include <FL/x.H>
+#include <X11/Xatom.h>
+#include <X11/extensions/shape.h>
+
+#include <algorithm>
+#include <climits>
+
+namespace tavilo::gui::test {
+
+ShapeInfo boundingShape(Fl_Window& window) {
+  ShapeInfo info;
+  if (!window.shown()) return info;
+  Fl::flush();
+  XSync(fl_display, False);
+  int count = 0, ordering = 0;
+  XRectangle* rects = XShapeGetRectangles(fl_display, fl_xid(&window), ShapeBounding, &count, &ordering);
+  if (!rects) return info;
+  const int middle = window.h() / 2;
+  int firstLeft = INT_MAX, midLeft = INT_MAX, midRight = INT_MIN;
+  for (int i = 0; i < count; ++i) {
+    const XRectangle& r = rects[i];
+    if (r.y == 0) firstLeft = std::min<int>(firstLeft, r.x);
+    if (r.y <= middle && middle < r.y + r.height) {
+      midLeft = std::min<int>(midLeft, r.x);
+      midRight = std::max<int>(midRight, r.x + r.width);
+    }
+  }
+  XFree(rects);
+  info.shaped = count > 1;
+  info.firstRowLeft = firstLeft == INT_MAX ? -1 : firstLeft;
+  info.middleRowLeft = midLeft;
+  info.middleRowRight = midRight;
+  return info;
+}
+
+bool undecorated(Fl_Window& window) {
+  if (!window.shown()) return false;
+  const Atom atom = XInternAtom(fl_display, "_MOTIF_WM_HINTS", False);
+  Atom type;
+  int format;
+  unsigned long items = 0, after = 0;
+  unsigned char* data = nullptr;
+  if (XGetWindowProperty(fl_display, fl_xid(&window), atom, 0, 5, False, atom, &type, &format, &items, &after,
+                         &data) != Success || !data)
+    return false;
+  const auto* hints = reinterpret_cast<unsigned long*>(data);
+  const bool result = items >= 3 && (hints[0] & 2) && hints[2] == 0;
+  XFree(data);
+  return result;
+}
+
+}  // namespace tavilo::gui::test
