@@ -5,6 +5,7 @@
 #include "gui/application.h"
 #include "main_window_test_support.h"
 #include "modal_answer.h"
+#include "widget_test_support.h"
 
 namespace tavilo::gui {
 namespace {
@@ -156,6 +157,20 @@ TEST_F(Browsing, OnlyTheUsedButtonIsShown) {
   EXPECT_FALSE(w->btnKopieren->visible());
   EXPECT_TRUE(w->btnCDdurchsuchen->visible());
   EXPECT_EQ(at(*w->btnCDdurchsuchen).left, 305) << "5 pixels right of the centre line";
+}
+
+TEST_F(Browsing, ClicksChooseRowsAndAClickBelowThemKeepsTheChoice) {
+  auto w = open("[Gruppen]\nAnzahl=1\n[Gruppe_1]\nAnzahl=2\nProgramm_1=A\nProgramm_2=B\n"
+                "[Programm_1_2]\nTyp=Programm\nLocation=b\n");
+  TListBox& list = *w->lbProgramm;
+  test::sendMouse(*w, FL_PUSH, list.x() + 20, list.y() + 2 + 13 + 6);
+  test::sendMouse(*w, FL_RELEASE, list.x() + 20, list.y() + 2 + 13 + 6);
+  EXPECT_EQ(list.ItemIndex(), 1);
+  EXPECT_EQ(w->EntryLocation, medium_.dir() + "b");
+  test::sendMouse(*w, FL_PUSH, list.x() + 20, list.y() + list.h() - 10);
+  test::sendMouse(*w, FL_RELEASE, list.x() + 20, list.y() + list.h() - 10);
+  EXPECT_EQ(list.ItemIndex(), 1);
+  EXPECT_EQ(w->CurEntry, 2);
 }
 
 TEST_F(Browsing, AGroupWithoutEntriesOffersNothing) {

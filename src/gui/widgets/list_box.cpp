@@ -60,6 +60,10 @@ void TListBox::ItemHeight(int h) {
 int TListBox::item_height(void*) const { return itemHeight_; }
 
 int TListBox::handle(int event) {
+  // A click below the last row keeps the chosen row, as list boxes do.
+  if (event == FL_PUSH && Fl::event_button() == FL_LEFT_MOUSE && Fl::event_inside(this) &&
+      Fl::event_x() < x() + w() - scrollbar_width() && !find_item(Fl::event_y()))
+    return 1;
   if (event == FL_ENTER || event == FL_MOVE) window()->cursor(FL_CURSOR_HAND);
   if (event == FL_LEAVE) window()->cursor(FL_CURSOR_DEFAULT);
   const int r = Fl_Hold_Browser::handle(event);
