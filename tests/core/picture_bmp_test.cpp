@@ -20,7 +20,7 @@ void put32(std::string& s, std::uint32_t v) {
   put16(s, v >> 16);
 }
 
-struct BmpSpec {
+struct BmpLayout {
   const char* name;
   int bpp;
   std::uint32_t compression;
@@ -33,7 +33,7 @@ struct BmpSpec {
   bool expectAlpha = false;
 };
 
-std::string buildBmp(const BmpSpec& b) {
+std::string buildBmp(const BmpLayout& b) {
   std::string info;
   if (b.headerSize == 12) {
     put32(info, 12);
@@ -83,7 +83,7 @@ constexpr std::uint32_t R = 0xFF0000FF, G = 0x00FF00FF, B = 0x0000FFFF, W = 0xFF
 const std::vector<std::uint32_t> kRgbPalette = {0xFF0000, 0x00FF00, 0x0000FF};
 
 TEST(BmpDecoder, DecodesEveryStoredVariant) {
-  const BmpSpec cases[] = {
+  const BmpLayout cases[] = {
       {"1 bit, bottom-up", 1, 0, 3, 2, {0x000000, 0xFFFFFF}, bytes({0xA0, 0, 0, 0, 0x20, 0, 0, 0}),
        {}, 40, {K, K, W, W, K, W}},
       {"4 bit", 4, 0, 3, 2, kRgbPalette, bytes({0x01, 0x20, 0, 0, 0x22, 0x10, 0, 0}), {}, 40,
@@ -119,7 +119,7 @@ TEST(BmpDecoder, DecodesEveryStoredVariant) {
        bytes({1, 2, 0, 0}), {}, 40, {B}},
       {"OS/2 core header, 3-byte palette", 8, 0, 2, 1, kRgbPalette, bytes({2, 1, 0, 0}), {}, 12, {B, G}},
   };
-  for (const BmpSpec& c : cases) {
+  for (const BmpLayout& c : cases) {
     SCOPED_TRACE(c.name);
     Picture p;
     ASSERT_NO_THROW(p = decodeBmp(buildBmp(c)));
@@ -133,7 +133,7 @@ TEST(BmpDecoder, DecodesEveryStoredVariant) {
 TEST(BmpDecoder, RefusesDamagedAndUnsupportedFiles) {
   struct Case {
     const char* name;
-    BmpSpec spec;
+    BmpLayout layout;
     const char* messagePart;
   };
   const Case cases[] = {
@@ -154,7 +154,7 @@ TEST(BmpDecoder, RefusesDamagedAndUnsupportedFiles) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     try {
-      decodeBmp(buildBmp(c.spec));
+      decodeBmp(buildBmp(c.layout));
       ADD_FAILURE() << "no error";
     } catch (const Error& e) {
       EXPECT_NE(std::string(e.what()).find(c.messagePart), std::string::npos) << e.what();
