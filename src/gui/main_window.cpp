@@ -107,15 +107,24 @@ TfrmMain::~TfrmMain() {
   if (frmMain == this) frmMain = nullptr;
 }
 
+// The bars and the title drag the window. The place of the mouse in the
+// control is taken from the screen position and where the window was put,
+// so that a move the window manager has not carried out yet does not count.
+MouseHandler TfrmMain::dragHandler(Fl_Widget* control) {
+  return [this, control](int event, int, int) {
+    const int x = Fl::event_x_root() - this->x() - control->x();
+    const int y = Fl::event_y_root() - this->y() - control->y();
+    if (event == FL_PUSH) IF_Gradient1MouseDown(x, y);
+    else if (event == FL_DRAG) IF_Gradient1MouseMove(x, y);
+    else if (event == FL_RELEASE) IF_Gradient1MouseUp();
+  };
+}
+
 void TfrmMain::buildTitleBar() {
   Panel1 = new TPanel(8, 8, 493, 50);
   IF_Gradient1 = backgroundGradient(kDesignTitleStart, kSilver);
   IF_Gradient1->Cursor(FL_CURSOR_MOVE);
-  IF_Gradient1->OnMouse([this](int e, int x, int y) {
-    if (e == FL_PUSH) IF_Gradient1MouseDown(x, y);
-    else if (e == FL_DRAG) IF_Gradient1MouseMove(x, y);
-    else if (e == FL_RELEASE) IF_Gradient1MouseUp();
-  });
+  IF_Gradient1->OnMouse(dragHandler(IF_Gradient1));
   keinBildBack = new TImage(8 + 229, 8, 105, 50);
   keinBildBack->AssignPicture(*gui::keinBildBack());
   keinBildBack->hide();
@@ -127,11 +136,7 @@ void TfrmMain::buildTitleBar() {
   cd_titel->ShowAccelChar(false);
   cd_titel->Font(font("Arial", 27, true, kBlue));
   cd_titel->Caption("CD-Titel");
-  cd_titel->OnMouse([this](int e, int x, int y) {
-    if (e == FL_PUSH) IF_Gradient1MouseDown(x, y);
-    else if (e == FL_DRAG) IF_Gradient1MouseMove(x, y);
-    else if (e == FL_RELEASE) IF_Gradient1MouseUp();
-  });
+  cd_titel->OnMouse(dragHandler(cd_titel));
   cd_titel->Cursor(FL_CURSOR_MOVE);
   btnX1 = new TFlatButton(8 + 475, 8 + 5, 18, 18);
   btnX1->Solid(true);
@@ -202,11 +207,7 @@ void TfrmMain::buildBottomBar() {
   Panel4 = new TPanel(8, 8 + 415, 493, 30);
   IF_Gradient2 = backgroundGradient(kDesignTitleStart, kSilver);
   IF_Gradient2->Cursor(FL_CURSOR_MOVE);
-  IF_Gradient2->OnMouse([this](int e, int x, int y) {
-    if (e == FL_PUSH) IF_Gradient2MouseDown(x, y);
-    else if (e == FL_DRAG) IF_Gradient2MouseMove(x, y);
-    else if (e == FL_RELEASE) IF_Gradient2MouseUp();
-  });
+  IF_Gradient2->OnMouse(dragHandler(IF_Gradient2));
   btnInstall = actionButton(18, "Install ");
   onClick(btnInstall, [this] { btnInstallClick(); });
   btnStarten = actionButton(133, "Starten / Öffnen");

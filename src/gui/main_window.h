@@ -157,7 +157,7 @@ class TfrmMain : public Fl_Double_Window {
   void placeUsedButtons();
   void applyShape();
   bool opensPopup(const Fl_Widget* w) const;
-  void dragBy(int x, int y);
+  MouseHandler dragHandler(Fl_Widget* control);
 
   std::string programDir_;
   std::unique_ptr<core::ConfigFile> config_;
