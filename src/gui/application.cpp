@@ -81,7 +81,7 @@ std::string Application::errorBoxText(const std::string& message) {
 
 void Application::ShowException(const std::string& message) {
   ErrorBox box(title_, errorBoxText(message));
-  showModal(box);
+  showModal(box, false);
 }
 
 void Application::guarded(const std::function<void()>& action) {
@@ -94,14 +94,14 @@ void Application::guarded(const std::function<void()>& action) {
   }
 }
 
-void Application::showModal(Fl_Window& window) {
+void Application::showModal(Fl_Window& window, bool activateBelow) {
   modalStack_.push_back(&window);
   window.set_modal();
   window.show();
   while (window.shown() && !terminated_) Fl::wait(0.5);
   window.hide();
   modalStack_.erase(std::remove(modalStack_.begin(), modalStack_.end(), &window), modalStack_.end());
-  activate(modalStack_.empty() ? mainForm_ : modalStack_.back());
+  if (activateBelow) activate(modalStack_.empty() ? mainForm_ : modalStack_.back());
 }
 
 void Application::OnActivate(Fl_Window* window, std::function<void()> handler) {

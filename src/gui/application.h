@@ -58,8 +58,10 @@ class Application {
   void guarded(const std::function<void()>& action);
 
   // Shows `window` modally and returns when it is closed; afterwards the
-  // window below it (or the main window) is activated again.
-  void showModal(Fl_Window& window);
+  // window below it (or the main window) is activated again, unless
+  // `activateBelow` is false (the error box: a system box, after which the
+  // program's windows keep their state).
+  void showModal(Fl_Window& window, bool activateBelow = true);
   // The handler run whenever `window` becomes the program's active window.
   void OnActivate(Fl_Window* window, std::function<void()> handler);
   void activate(Fl_Window* window);

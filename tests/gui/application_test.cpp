@@ -96,6 +96,9 @@ TEST(Modal, ClosingAModalWindowActivatesTheWindowBelow) {
   test::answerNextModal([](Fl_Window& w) { w.hide(); });
   app.showModal(dialog);
   EXPECT_EQ(activations, 1);
+  test::answerNextModal([](Fl_Window& w) { w.hide(); });
+  app.ShowException("Kaputt");
+  EXPECT_EQ(activations, 1) << "the error box leaves the windows as they are";
   app.OnActivate(main.get(), nullptr);
   app.MainForm(previousMain);
 }
