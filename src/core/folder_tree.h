@@ -1,0 +1,48 @@
+// What a folder list shows and the folder chooser's path rules, without widgets.
+// Folders are absolute POSIX paths; "/" is the root.
+#ifndef TAVILO_CORE_FOLDER_TREE_H
+#define TAVILO_CORE_FOLDER_TREE_H
+
+#include <string>
+#include <vector>
+
+namespace tavilo::core {
+
+// One line of a folder list: the root, an ancestor, the current folder or one
+// of its sub-folders.
+struct FolderItem {
+  std::string name;  // "/" for the root, else one path component
+  std::string path;  // the folder the line stands for
+  int level = 0;     // indentation: the root is 0
+  bool open = false; // the root, the ancestors and the current folder
+  friend bool operator==(const FolderItem&, const FolderItem&) = default;
+};
+
+// Doubled '/' reduced to one and trailing '/' removed; "/" stays "/", "" stays "".
+std::string normalFolder(const std::string& path);
+
+// The lines for `folder` (absolute): the root, every ancestor and the folder
+// itself, then `subFolders` (names, in the given order) one level deeper.
+std::vector<FolderItem> folderTreeItems(const std::string& folder, const std::vector<std::string>& subFolders);
+
+// The index of the current folder's own line among folderTreeItems(folder, ...).
+int currentFolderIndex(const std::string& folder);
+
+// The drive of `drives` that holds `folder`: the longest one that is the folder
+// or a whole-component prefix of it; "/" when none is.
+std::string driveOf(const std::string& folder, const std::vector<std::string>& drives);
+
+// The folder chooser's "one folder up": a drive root (IsDrivePath) is returned
+// unchanged; otherwise the last character is dropped and the rest cut after
+// its last '/' ("/a/b" and "/a/b/" give "/a/", "/a" gives "/").
+std::string UpOneFolder(const std::string& path);
+
+// `text` with a '/' appended unless it already ends in one ("" gives "/").
+std::string WithBackslash(const std::string& text);
+
+// Every trailing '/' removed, then exactly one appended: "/" stays "/".
+std::string withOneTrailingSlash(const std::string& path);
+
+}  // namespace tavilo::core
+
+#endif
