@@ -1,6 +1,8 @@
 #include "core/folder_tree.h"
 
+#include "core/error.h"
 #include "core/file_utils_paths.h"
+#include "platform/platform.h"
 
 namespace tavilo::core {
 
@@ -70,6 +72,14 @@ std::string withOneTrailingSlash(const std::string& path) {
   std::string p = path;
   while (!p.empty() && p.back() == '/') p.pop_back();
   return p + '/';
+}
+
+bool ForceDirectories(const std::string& path) {
+  if (path.empty()) throw Error("Das Verzeichnis kann nicht erstellt werden");
+  std::string p = path;
+  if (p.size() > 1 && p.back() == '/') p.pop_back();
+  if (p == "/" || platform::isFolder(p)) return true;
+  return platform::createFolders(p);
 }
 
 }  // namespace tavilo::core

@@ -43,6 +43,12 @@ std::string WithBackslash(const std::string& text);
 // Every trailing '/' removed, then exactly one appended: "/" stays "/".
 std::string withOneTrailingSlash(const std::string& path);
 
+// The toolkit's create-folder-path routine: makes `path` with every missing
+// folder above it (a trailing '/' ignored; "/" and existing folders need
+// nothing) and tells whether it is a folder afterwards. A failure is not an
+// error; an empty path throws Error("Das Verzeichnis kann nicht erstellt werden").
+bool ForceDirectories(const std::string& path);
+
 }  // namespace tavilo::core
 
 #endif

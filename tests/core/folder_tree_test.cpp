@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "core/folder_tree.h"
+#include "core/error.h"
 #include "platform/platform.h"
+#include "support/temp_tree.h"
 
 namespace core = tavilo::core;
 
@@ -80,6 +82,41 @@ TEST(FolderTree, TrailingSeparatorRules) {
   const std::pair<std::string, std::string> one[] = {
       {"/", "/"}, {"//", "/"}, {"/Daten", "/Daten/"}, {"/Daten/", "/Daten/"}, {"/Daten///", "/Daten/"}};
   for (const auto& [in, out] : one) EXPECT_EQ(core::withOneTrailingSlash(in), out) << "withOneTrailingSlash: " << in;
+}
+
+}  // namespace
+
+namespace {
+
+class ForceDirectories : public tavilo::testing::TempTree {};
+
+TEST_F(ForceDirectories, MakesEveryMissingFolderAndNeverFailsLoudlyExceptOnAnEmptyPath) {
+  writeFile("datei", "x");
+  struct Case {
+    std::string rel;
+    bool folder;
+  };
+  const Case cases[] = {
+      {"a/b/c", true},
+      {"a/b/c/", true},      // exists now
+      {"neu mit Blank/", true},
+      {"datei/unter", false},  // a file is in the way
+      {"datei", false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(core::ForceDirectories(path(c.rel)), c.folder) << c.rel;
+    EXPECT_EQ(tavilo::platform::isFolder(path(c.rel)), c.folder) << c.rel;
+  }
+  EXPECT_TRUE(core::ForceDirectories("/"));
+  ASSERT_TRUE(tavilo::platform::changeFolder(path()));
+  EXPECT_TRUE(core::ForceDirectories("relativ/tief"));
+  EXPECT_TRUE(exists("relativ/tief")) << "a relative path is made in the current folder";
+  try {
+    core::ForceDirectories("");
+    ADD_FAILURE() << "an empty path must raise the error";
+  } catch (const core::Error& e) {
+    EXPECT_STREQ(e.what(), "Das Verzeichnis kann nicht erstellt werden");
+  }
 }
 
 }  // namespace
