@@ -12,6 +12,8 @@
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 
+#include <algorithm>
+
 namespace tavilo::gui {
 
 namespace pf = tavilo::platform;
@@ -75,8 +77,18 @@ void TDirectoryListBox::rebuild() {
   current_ = core::currentFolderIndex(directory_);
   pressed_ = -1;
   new_list();
-  if (current_ < Count()) display(pointerOf(current_));
+  showCurrent();
   redraw();
+}
+
+void TDirectoryListBox::showCurrent() {
+  // The current folder near the top, with its parent above it, so that its
+  // sub-folders show below it.
+  int bx, by, bw, bh;
+  bbox(bx, by, bw, bh);
+  const int full = Count() * kItemHeight;
+  const int wanted = std::max(0, (current_ - 1) * kItemHeight);
+  position(std::min(wanted, std::max(0, full - bh)));
 }
 
 void TDirectoryListBox::notifyBound() {
@@ -124,7 +136,7 @@ void TDirectoryListBox::FileList(TFileListBox* list) {
 void TDirectoryListBox::Font(const FontSpec& f) {
   font_ = f;
   new_list();
-  if (current_ < Count()) display(pointerOf(current_));
+  showCurrent();
   redraw();
 }
 

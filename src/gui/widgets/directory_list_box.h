@@ -93,6 +93,7 @@ class TDirectoryListBox : public Fl_Browser_ {
   static void* pointerOf(int index) { return reinterpret_cast<void*>(static_cast<std::intptr_t>(index) + 1); }
   static int indexOf(void* item) { return static_cast<int>(reinterpret_cast<std::intptr_t>(item)) - 1; }
   void rebuild();
+  void showCurrent();
   void notifyBound();
 
   std::string directory_;
