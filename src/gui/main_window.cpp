@@ -20,9 +20,9 @@ TfrmMain* frmMain = nullptr;
 
 namespace {
 
-constexpr TColor kDesignTitleStart = 0xFF8040;  // $4080FF
-constexpr TColor kListColor = 0xF0C575;         // $75C5F0
-constexpr TColor kStatusColor = 0xC4975B;       // $5B97C4
+constexpr TColor kDesignTitleStart = 0x4080FF;
+constexpr TColor kListColor = 0x75C5F0;
+constexpr TColor kStatusColor = 0x5B97C4;
 
 FontSpec font(const char* face, int size, bool bold, TColor color) {
   FontSpec f;
@@ -80,7 +80,7 @@ void onClick(Fl_Widget* w, F f) {
 TfrmMain::TfrmMain(std::string programDir)
     : Fl_Double_Window(517, 515, "Tavilo"), myMsgDlg1(this), programDir_(std::move(programDir)) {
   frmMain = this;
-  myMsgDlg1.StartColor(0xFE927E);
+  myMsgDlg1.StartColor(0x7E92FE);
   myMsgDlg1.EndColor(kSilver);
   myMsgDlg1.TextColor(kBlack);
   myMsgDlg1.Sprache_D(true);

@@ -130,9 +130,9 @@ TEST(MainWindowCreate, AColourThatIsNoNumberStopsTheStart) {
   test::stopAnswering();
   EXPECT_EQ(boxes, 1);
   EXPECT_EQ(message, "'blau' ist kein gültiger Integerwert.");
-  EXPECT_EQ(w.lbGruppe->Color(), 0xF0C575u) << "the lists keep their design colour";
+  EXPECT_EQ(w.lbGruppe->Color(), 0x75C5F0u) << "the lists keep their design colour";
   EXPECT_EQ(fromFl(w.color()), 0x00FF00u) << "the frame colour came before the error";
-  EXPECT_EQ(w.IF_Gradient1->StartColor(), 0xFF8040u);
+  EXPECT_EQ(w.IF_Gradient1->StartColor(), 0x4080FFu);
   EXPECT_EQ(w.GradientStartColor, 0u);
   EXPECT_EQ(w.w(), 500);
   EXPECT_FALSE(w.Frameless());
