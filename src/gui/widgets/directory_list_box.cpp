@@ -29,7 +29,7 @@ const std::string kRoot = "/";
 }  // namespace
 
 TDirectoryListBox::TDirectoryListBox(int x, int y, int w, int h, const char* label)
-    : Fl_Browser_(x, y, w, h, label) {
+    : TIndexedBrowser(x, y, w, h, label) {
   type(FL_NORMAL_BROWSER);
   box(FL_DOWN_BOX);
   color(FL_WHITE);
@@ -144,11 +144,11 @@ int TDirectoryListBox::handle(int event) {
   switch (event) {
     case FL_ENTER:
       if (cursor_ != FL_CURSOR_DEFAULT && window()) window()->cursor(cursor_);
-      Fl_Browser_::handle(event);
+      TIndexedBrowser::handle(event);
       return 1;
     case FL_LEAVE:
       if (cursor_ != FL_CURSOR_DEFAULT && window()) window()->cursor(FL_CURSOR_DEFAULT);
-      return Fl_Browser_::handle(event);
+      return TIndexedBrowser::handle(event);
     case FL_PUSH: {
       int bx, by, bw, bh;
       bbox(bx, by, bw, bh);
@@ -183,25 +183,7 @@ int TDirectoryListBox::handle(int event) {
     default:
       break;
   }
-  return Fl_Browser_::handle(event);
-}
-
-void* TDirectoryListBox::item_first() const { return items_.empty() ? nullptr : pointerOf(0); }
-
-void* TDirectoryListBox::item_next(void* item) const {
-  const int i = indexOf(item) + 1;
-  return i < Count() ? pointerOf(i) : nullptr;
-}
-
-void* TDirectoryListBox::item_prev(void* item) const {
-  const int i = indexOf(item) - 1;
-  return i >= 0 ? pointerOf(i) : nullptr;
-}
-
-void* TDirectoryListBox::item_last() const { return items_.empty() ? nullptr : pointerOf(Count() - 1); }
-
-void* TDirectoryListBox::item_at(int index) const {
-  return index >= 0 && index < Count() ? pointerOf(index) : nullptr;
+  return TIndexedBrowser::handle(event);
 }
 
 int TDirectoryListBox::item_height(void*) const { return kItemHeight; }

@@ -12,7 +12,7 @@
 #include "core/folder_tree.h"
 #include "gui/fonts.h"
 
-#include <FL/Fl_Browser_.H>
+#include "gui/widgets/indexed_browser.h"
 
 #include <cstdint>
 #include <functional>
@@ -25,7 +25,7 @@ class TDirLabel;
 class TDriveComboBox;
 class TFileListBox;
 
-class TDirectoryListBox : public Fl_Browser_ {
+class TDirectoryListBox : public TIndexedBrowser {
  public:
   static constexpr int kItemHeight = 16;
   static constexpr int kIndent = 10;  // pixels per level
@@ -47,7 +47,7 @@ class TDirectoryListBox : public Fl_Browser_ {
   // Re-reads the lines from the disk; the bound widgets are left alone.
   void Update();
 
-  int Count() const { return static_cast<int>(items_.size()); }
+  int Count() const override { return static_cast<int>(items_.size()); }
   // The folder a line stands for; "" for an index out of range.
   std::string ItemPath(int index) const;
   const std::vector<core::FolderItem>& Items() const { return items_; }
@@ -76,22 +76,15 @@ class TDirectoryListBox : public Fl_Browser_ {
   int handle(int event) override;
 
  protected:
-  void* item_first() const override;
-  void* item_next(void* item) const override;
-  void* item_prev(void* item) const override;
-  void* item_last() const override;
   int item_height(void* item) const override;
   int item_width(void* item) const override;
   void item_draw(void* item, int x, int y, int w, int h) const override;
-  void* item_at(int index) const override;
 
  private:
   friend class TDriveComboBox;
   friend class TDirLabel;
   friend class TFileListBox;
 
-  static void* pointerOf(int index) { return reinterpret_cast<void*>(static_cast<std::intptr_t>(index) + 1); }
-  static int indexOf(void* item) { return static_cast<int>(reinterpret_cast<std::intptr_t>(item)) - 1; }
   void rebuild();
   void showCurrent();
   void notifyBound();

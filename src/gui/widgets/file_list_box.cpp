@@ -32,7 +32,7 @@ std::string joinPath(const std::string& folder, const std::string& name) {
 }  // namespace
 
 TFileListBox::TFileListBox(int x, int y, int w, int h, const char* label)
-    : Fl_Browser_(x, y, w, h, label), mask_("*.*") {
+    : TIndexedBrowser(x, y, w, h, label), mask_("*.*") {
   type(FL_MULTI_BROWSER);
   box(FL_DOWN_BOX);
   color(FL_WHITE);
@@ -175,11 +175,11 @@ int TFileListBox::handle(int event) {
   switch (event) {
     case FL_ENTER:
       if (cursor_ != FL_CURSOR_DEFAULT && window()) window()->cursor(cursor_);
-      Fl_Browser_::handle(event);
+      TIndexedBrowser::handle(event);
       return 1;
     case FL_LEAVE:
       if (cursor_ != FL_CURSOR_DEFAULT && window()) window()->cursor(FL_CURSOR_DEFAULT);
-      return Fl_Browser_::handle(event);
+      return TIndexedBrowser::handle(event);
     case FL_FOCUS:
     case FL_UNFOCUS:
       if (!visible_focus()) return 0;
@@ -248,24 +248,8 @@ int TFileListBox::handle(int event) {
     default:
       break;
   }
-  return Fl_Browser_::handle(event);
+  return TIndexedBrowser::handle(event);
 }
-
-void* TFileListBox::item_first() const { return files_.empty() ? nullptr : pointerOf(0); }
-
-void* TFileListBox::item_next(void* item) const {
-  const int i = indexOf(item) + 1;
-  return i < Count() ? pointerOf(i) : nullptr;
-}
-
-void* TFileListBox::item_prev(void* item) const {
-  const int i = indexOf(item) - 1;
-  return i >= 0 ? pointerOf(i) : nullptr;
-}
-
-void* TFileListBox::item_last() const { return files_.empty() ? nullptr : pointerOf(Count() - 1); }
-
-void* TFileListBox::item_at(int index) const { return index >= 0 && index < Count() ? pointerOf(index) : nullptr; }
 
 void TFileListBox::item_select(void* item, int val) { Selected(indexOf(item), val != 0); }
 

@@ -8,7 +8,7 @@
 
 #include "gui/fonts.h"
 
-#include <FL/Fl_Browser_.H>
+#include "gui/widgets/indexed_browser.h"
 
 #include <cstdint>
 #include <functional>
@@ -19,7 +19,7 @@ namespace tavilo::gui {
 
 class TDirectoryListBox;
 
-class TFileListBox : public Fl_Browser_ {
+class TFileListBox : public TIndexedBrowser {
  public:
   static constexpr int kItemHeight = 16;
 
@@ -38,7 +38,7 @@ class TFileListBox : public Fl_Browser_ {
   // Re-reads the folder: nothing selected, no focused line.
   void Update();
 
-  int Count() const { return static_cast<int>(files_.size()); }
+  int Count() const override { return static_cast<int>(files_.size()); }
   // The name of line i; "" out of range.
   std::string FileName(int i) const;
   // Directory() + "/" + FileName(i); "" out of range.
@@ -69,14 +69,9 @@ class TFileListBox : public Fl_Browser_ {
   int handle(int event) override;
 
  protected:
-  void* item_first() const override;
-  void* item_next(void* item) const override;
-  void* item_prev(void* item) const override;
-  void* item_last() const override;
   int item_height(void* item) const override;
   int item_width(void* item) const override;
   void item_draw(void* item, int x, int y, int w, int h) const override;
-  void* item_at(int index) const override;
   void item_select(void* item, int val) override;
   int item_selected(void* item) const override;
 
@@ -87,8 +82,6 @@ class TFileListBox : public Fl_Browser_ {
     bool selected = false;
   };
 
-  static void* pointerOf(int index) { return reinterpret_cast<void*>(static_cast<std::intptr_t>(index) + 1); }
-  static int indexOf(void* item) { return static_cast<int>(reinterpret_cast<std::intptr_t>(item)) - 1; }
   // Called by the bound folder list when its folder changes.
   void followFolder(const std::string& folder);
   void clickAt(int index, bool toggle, bool range);
