@@ -20,10 +20,6 @@ namespace pf = tavilo::platform;
 
 namespace {
 
-constexpr int kLeftMargin = 2;
-constexpr int kGlyphSize = 16;
-constexpr int kTextGap = 4;
-constexpr TColor kHighlight = 0x800000;  // navy, the classic selection colour
 const std::string kRoot = "/";
 
 }  // namespace
@@ -33,7 +29,7 @@ TDirectoryListBox::TDirectoryListBox(int x, int y, int w, int h, const char* lab
   type(FL_NORMAL_BROWSER);
   box(FL_DOWN_BOX);
   color(FL_WHITE);
-  selection_color(toFl(kHighlight));
+  selection_color(toFl(kListHighlight));
   has_scrollbar(BOTH);
   if (!Directory(pf::currentFolder()) && !Directory(kRoot)) {
     directory_ = kRoot;
@@ -191,20 +187,20 @@ int TDirectoryListBox::item_height(void*) const { return kItemHeight; }
 int TDirectoryListBox::item_width(void* item) const {
   const core::FolderItem& it = items_[static_cast<std::size_t>(indexOf(item))];
   applyFont(font_);
-  return kLeftMargin + it.level * kIndent + kGlyphSize + kTextGap +
-         static_cast<int>(fl_width(it.name.c_str(), static_cast<int>(it.name.size()))) + 2 * kTextGap;
+  return kListLeftMargin + it.level * kIndent + kListGlyphSize + kListTextGap +
+         static_cast<int>(fl_width(it.name.c_str(), static_cast<int>(it.name.size()))) + 2 * kListTextGap;
 }
 
 void TDirectoryListBox::item_draw(void* item, int x, int y, int, int h) const {
   const int index = indexOf(item);
   const core::FolderItem& it = items_[static_cast<std::size_t>(index)];
   const bool active = active_r();
-  const int gx = x + kLeftMargin + it.level * kIndent;
+  const int gx = x + kListLeftMargin + it.level * kIndent;
   Fl_Image* glyph = glyphFor(it.open ? glyphs::folderOpen() : glyphs::folderClosed(), active);
-  glyph->draw(gx, y + (h - kGlyphSize) / 2);
+  glyph->draw(gx, y + (h - kListGlyphSize) / 2);
 
   applyFont(font_);
-  const int tx = gx + kGlyphSize + kTextGap;
+  const int tx = gx + kListGlyphSize + kListTextGap;
   const int tw = static_cast<int>(fl_width(it.name.c_str(), static_cast<int>(it.name.size())));
   Fl_Color text = toFl(font_.color);
   if (index == current_) {

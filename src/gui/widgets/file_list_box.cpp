@@ -19,11 +19,6 @@ namespace pf = tavilo::platform;
 
 namespace {
 
-constexpr int kLeftMargin = 2;
-constexpr int kGlyphSize = 16;
-constexpr int kTextGap = 4;
-constexpr TColor kHighlight = 0x800000;
-
 std::string joinPath(const std::string& folder, const std::string& name) {
   if (folder.empty()) return name;
   return folder.back() == '/' ? folder + name : folder + "/" + name;
@@ -36,7 +31,7 @@ TFileListBox::TFileListBox(int x, int y, int w, int h, const char* label)
   type(FL_MULTI_BROWSER);
   box(FL_DOWN_BOX);
   color(FL_WHITE);
-  selection_color(toFl(kHighlight));
+  selection_color(toFl(kListHighlight));
   has_scrollbar(BOTH);
   masks_ = core::splitMasks(mask_);
 }
@@ -260,8 +255,8 @@ int TFileListBox::item_height(void*) const { return kItemHeight; }
 int TFileListBox::item_width(void* item) const {
   const std::string& name = files_[static_cast<std::size_t>(indexOf(item))].name;
   applyFont(font_);
-  return kLeftMargin + kGlyphSize + kTextGap + static_cast<int>(fl_width(name.c_str(), static_cast<int>(name.size()))) +
-         kTextGap;
+  return kListLeftMargin + kListGlyphSize + kListTextGap + static_cast<int>(fl_width(name.c_str(), static_cast<int>(name.size()))) +
+         kListTextGap;
 }
 
 void TFileListBox::item_draw(void* item, int x, int y, int w, int h) const {
@@ -269,12 +264,12 @@ void TFileListBox::item_draw(void* item, int x, int y, int w, int h) const {
   const Line& line = files_[static_cast<std::size_t>(index)];
   const bool active = active_r();
   Fl_Image* glyph = glyphFor(glyphs::fileImage(line.name), active);
-  glyph->draw(x + kLeftMargin, y + (h - kGlyphSize) / 2);
+  glyph->draw(x + kListLeftMargin, y + (h - kListGlyphSize) / 2);
   applyFont(font_);
   const Fl_Color text = line.selected ? FL_WHITE : toFl(font_.color);
   fl_color(active ? text : fl_inactive(text));
   const int baseline = y + (h - fl_height()) / 2 + fl_height() - fl_descent();
-  fl_draw(line.name.c_str(), static_cast<int>(line.name.size()), x + kLeftMargin + kGlyphSize + kTextGap, baseline);
+  fl_draw(line.name.c_str(), static_cast<int>(line.name.size()), x + kListLeftMargin + kListGlyphSize + kListTextGap, baseline);
   if (index == focused_ && Fl::focus() == this) {
     int bx, by, bw, bh;
     bbox(bx, by, bw, bh);

@@ -3,6 +3,8 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
 
+#include "gui/widgets/list_painting.h"
+
 namespace tavilo::gui {
 
 TListBox::TListBox(int x, int y, int w, int h, const char* label) : Fl_Hold_Browser(x, y, w, h, label) {
@@ -11,7 +13,7 @@ TListBox::TListBox(int x, int y, int w, int h, const char* label) : Fl_Hold_Brow
   column_char(0);
   box(FL_DOWN_BOX);
   color(toFl(color_));
-  selection_color(fl_rgb_color(0, 0, 128));
+  selection_color(toFl(kListHighlight));
   has_scrollbar(Fl_Browser_::VERTICAL);
   when(FL_WHEN_CHANGED | FL_WHEN_NOT_CHANGED);
   callback(&TListBox::changed, this);
