@@ -47,13 +47,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       {"S", "k"}, {"", ""}, {"a", "b"},
   };
   for (const auto& lookup : kLookups) {
-    checkValue(doc.value(lookup[0], lookup[1]));
+    checkValue(doc.ReadIniString(lookup[0], lookup[1]));
     (void)doc.hasSection(lookup[0]);
   }
   // Names taken from the input itself reach the keys that are really there.
   const std::size_t nl = bytes.find('\n');
   const std::string_view head = bytes.substr(0, nl == std::string_view::npos ? bytes.size() : nl);
   const std::size_t eq = head.find('=');
-  if (eq != std::string_view::npos) checkValue(doc.value(head.substr(0, eq), head.substr(eq + 1)));
+  if (eq != std::string_view::npos) checkValue(doc.ReadIniString(head.substr(0, eq), head.substr(eq + 1)));
   return 0;
 }

@@ -5,5 +5,5 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 dir=${1:-$root/build}
 shift || true
-cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
+"$root/scripts/configure.sh" "$dir" "$@"
 cmake --build "$dir" -j "$(nproc)"

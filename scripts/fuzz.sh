@@ -16,9 +16,6 @@ seconds=$1
 only=${2:-}
 build=$root/build-fuzz
 
-cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$build" -j "$(nproc)"
-
 targets=()
 for src in "$root"/fuzz/fuzz_*.cpp; do
   name=$(basename "$src" .cpp)
@@ -28,6 +25,10 @@ if [[ ${#targets[@]} -eq 0 ]]; then
   echo "no fuzz target ${only:-found}" >&2
   exit 2
 fi
+
+"$root/scripts/configure.sh" "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVILO_FUZZ=ON -DTAVILO_TESTS=OFF -DTAVILO_BENCH=OFF -DTAVILO_TOOLS=OFF
+cmake --build "$build" -j "$(nproc)" --target "${targets[@]}"
 
 status=0
 for name in "${targets[@]}"; do

@@ -57,7 +57,9 @@ int executeAll() {
     dlg.Sprache_D(v.german);
     dlg.Execute(v.icon, "", v.text, v.question, v.buttons);
   }
-  MyMessageBox(3, "", "Ordner \n\n/HOME/USER/ALT\n\nmit allen Dateien und Ordnern", "LÖSCHEN ?", 3);
+  Tmymsg box;
+  box.MyMessageBox(mtConfirmation, "", "Ordner \n\n/HOME/USER/ALT\n\nmit allen Dateien und Ordnern", "LÖSCHEN ?",
+                   mbJaNein);
   return 0;
 }
 
@@ -82,11 +84,12 @@ int main(int argc, char** argv) {
   };
   for (const Variant& v : kVariants) place(prepared(v));
 
-  struct BoxVariant { int icon; const char* text; const char* question; int buttons; };
+  struct BoxVariant { TMsgType icon; const char* text; const char* question; TMsgBtn buttons; };
   const BoxVariant boxes[] = {
-      {3, "Ordner \n\n/HOME/USER/ALT\n\nmit allen Dateien und Ordnern", "LÖSCHEN ?", 3},
-      {1, "Kann Datei nicht löschen.\n\n/HOME/USER/ALT/A.TXT", "", 2},
-      {0, "Ordner \n\n/\n ist Laufwerk\n\nLaufwerk kann nicht gelöscht werden.", "Weiter?", 4},
+      {mtConfirmation, "Ordner \n\n/HOME/USER/ALT\n\nmit allen Dateien und Ordnern", "LÖSCHEN ?", mbJaNein},
+      {mtError, "Kann Datei nicht löschen.\n\n/HOME/USER/ALT/A.TXT", "", mbOK},
+      {mtWarning, "Ordner \n\n/\n ist Laufwerk\n\nLaufwerk kann nicht gelöscht werden.", "Weiter?",
+       mbJaNeinAbbruch},
   };
   for (const BoxVariant& b : boxes) {
     auto box = std::make_unique<Tmymsg>();

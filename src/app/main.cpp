@@ -1,4 +1,5 @@
-// The program entry: creates the windows in their order and runs the loop.
+// The program entry: creates the windows in their order, owns them, and runs
+// the loop until the main window closes.
 #include <FL/Fl.H>
 #include <FL/x.H>
 
@@ -23,10 +24,10 @@ int main() {
   fl_open_display();
   Application& app = Application::instance();
   app.Title("Tavilo");
-  installMessageBoxes();
-  auto* main = new TfrmMain(tavilo::platform::programDir());
-  app.MainForm(main);
-  createMymsg();
+  TfrmMain frmMain(tavilo::platform::programDir());
+  app.MainForm(&frmMain);
+  Tmymsg mymsg;
+  installMessageBoxes(mymsg);
   Fl::add_timeout(1.0, reap);
   app.Run();
   return 0;

@@ -118,14 +118,4 @@ CaptionExtent captionExtent(const std::vector<CaptionLine>& lines, int lineHeigh
   return e;
 }
 
-std::string_view utf8Prefix(std::string_view s, std::size_t maxChars) {
-  std::size_t chars = 0;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if (isContinuation(s[i])) continue;
-    if (chars == maxChars) return s.substr(0, i);
-    ++chars;
-  }
-  return s;
-}
-
 }  // namespace tavilo::core

@@ -50,9 +50,6 @@ struct CaptionExtent {
 };
 CaptionExtent captionExtent(const std::vector<CaptionLine>& lines, int lineHeight);
 
-// At most maxChars characters of a UTF-8 text, never cutting inside a character.
-std::string_view utf8Prefix(std::string_view s, std::size_t maxChars);
-
 }  // namespace tavilo::core
 
 #endif

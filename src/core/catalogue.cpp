@@ -1,5 +1,6 @@
 #include "core/catalogue.h"
 
+#include "core/file_name.h"
 #include "core/ini/ini_number.h"
 #include "core/text.h"
 #include "platform/platform.h"
@@ -19,22 +20,16 @@ std::optional<LinkParts> parseLink(std::string_view value) {
   return link;
 }
 
-std::string extensionOf(std::string_view path) {
-  const auto slash = path.rfind('/');
-  const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-  const auto dot = name.rfind('.');
-  if (dot == std::string_view::npos) return {};
-  return lowerAscii(name.substr(dot));
-}
+std::string extensionOf(std::string_view path) { return lowerAscii(fileExtension(path)); }
 
-std::vector<std::string> readGroupNames(const ConfigFile& ini) {
+std::vector<std::string> readGroupNames(const IniDocument& ini) {
   std::vector<std::string> names;
   const int count = clampCount(ini.ReadIniInteger("Gruppen", "Anzahl"));
   for (int n = 1; n <= count; ++n) names.push_back(ini.ReadIniString("Gruppen", "Gruppe_" + std::to_string(n)));
   return names;
 }
 
-std::vector<std::string> readEntryNames(const ConfigFile& ini, int group) {
+std::vector<std::string> readEntryNames(const IniDocument& ini, int group) {
   std::vector<std::string> names;
   const std::string section = "Gruppe_" + std::to_string(group);
   const int count = clampCount(ini.ReadIniInteger(section, "Anzahl"));
@@ -42,7 +37,7 @@ std::vector<std::string> readEntryNames(const ConfigFile& ini, int group) {
   return names;
 }
 
-EntryView readEntry(const ConfigFile& ini, const std::string& programDir, int group, int entry,
+EntryView readEntry(const IniDocument& ini, const std::string& programDir, int group, int entry,
                     const std::string& emptyImageFile, const std::string& emptyRemark) {
   EntryView v;
   v.section = "Programm_" + std::to_string(group) + "_" + std::to_string(entry);
@@ -90,7 +85,7 @@ std::string quoteParameter(std::string_view path) {
   return out;
 }
 
-LaunchCommand planLaunch(const ConfigFile& ini, const std::string& programDir, const std::string& location,
+LaunchCommand planLaunch(const IniDocument& ini, const std::string& programDir, const std::string& location,
                          const std::string& parameter, const std::string& ext) {
   const int rows = clampCount(strictInteger(ini.ReadIniString("Hiermit_Ausfuehren", "Anzahl")));
   LaunchCommand command{location, parameter};

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/ini/config_file.h"
+#include "core/ini/ini_document.h"
 
 namespace tavilo::core {
 
@@ -29,9 +29,9 @@ std::optional<LinkParts> parseLink(std::string_view value);
 std::string extensionOf(std::string_view path);
 
 // Group names of section Gruppen, Anzahl of them (at most kMaxCount).
-std::vector<std::string> readGroupNames(const ConfigFile& ini);
+std::vector<std::string> readGroupNames(const IniDocument& ini);
 // The names of group g's entries; a missing key gives an empty line.
-std::vector<std::string> readEntryNames(const ConfigFile& ini, int group);
+std::vector<std::string> readEntryNames(const IniDocument& ini, int group);
 
 enum class PictureSource { Screenshot, Location, EmptyImage, Placeholder };
 
@@ -52,7 +52,7 @@ struct EntryView {
 };
 
 // Everything the main window needs for entry n of group g.
-EntryView readEntry(const ConfigFile& ini, const std::string& programDir, int group, int entry,
+EntryView readEntry(const IniDocument& ini, const std::string& programDir, int group, int entry,
                     const std::string& emptyImageFile, const std::string& emptyRemark);
 
 // What a launch hands to the desktop.
@@ -64,7 +64,7 @@ struct LaunchCommand {
 // Looks the extension up in Hiermit_Ausfuehren (Anzahl strict: throws
 // core::Error); the last matching row wins and receives the quoted location;
 // without a match the entry's own file and parameters.
-LaunchCommand planLaunch(const ConfigFile& ini, const std::string& programDir, const std::string& location,
+LaunchCommand planLaunch(const IniDocument& ini, const std::string& programDir, const std::string& location,
                          const std::string& parameter, const std::string& ext);
 
 // A path as one quoted word of a parameter text, whatever quotes it holds.

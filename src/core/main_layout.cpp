@@ -1,23 +1,6 @@
 #include "core/main_layout.h"
 
-#include <cfenv>
-#include <cmath>
-
 namespace tavilo::core {
-
-long long roundHalfEven(long double x) {
-  const int saved = std::fegetround();
-  std::fesetround(FE_TONEAREST);
-  const long long r = std::llrintl(x);
-  std::fesetround(saved);
-  return r;
-}
-
-namespace {
-
-int R(long double x) { return static_cast<int>(roundHalfEven(x)); }
-
-}  // namespace
 
 MainLayout computeMainLayout(const MainLayoutInput& in) {
   MainLayout out;

@@ -5,21 +5,11 @@
 #ifndef TAVILO_CORE_MAIN_LAYOUT_H
 #define TAVILO_CORE_MAIN_LAYOUT_H
 
-#include <ostream>
 #include <string>
 
+#include "core/geometry.h"
+
 namespace tavilo::core {
-
-struct Rect {
-  int left = 0, top = 0, width = 0, height = 0;
-  friend bool operator==(const Rect&, const Rect&) = default;
-  friend std::ostream& operator<<(std::ostream& os, const Rect& r) {
-    return os << "{" << r.left << ", " << r.top << ", " << r.width << ", " << r.height << "}";
-  }
-};
-
-// R(): nearest integer, halves to the even neighbour, in extended precision.
-long long roundHalfEven(long double x);
 
 struct MainLayoutInput {
   int outerWidth = 0, outerHeight = 0;  // W and H

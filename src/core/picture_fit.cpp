@@ -2,10 +2,6 @@
 
 namespace tavilo::core {
 
-namespace {
-int R(long double x) { return static_cast<int>(roundHalfEven(x)); }
-}  // namespace
-
 Rect fitPicture(int panelWidth, int panelHeight, int mx, int my, const Rect& control, int pw, int ph) {
   const int W = panelWidth - 2 * mx;
   const int H = panelHeight - 2 * my;

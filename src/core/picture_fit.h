@@ -4,7 +4,7 @@
 #ifndef TAVILO_CORE_PICTURE_FIT_H
 #define TAVILO_CORE_PICTURE_FIT_H
 
-#include "core/main_layout.h"
+#include "core/geometry.h"
 
 namespace tavilo::core {
 

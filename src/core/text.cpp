@@ -63,4 +63,15 @@ std::size_t utf8Length(std::string_view s) {
   return n;
 }
 
+std::string_view utf8Prefix(std::string_view s, std::size_t maxChars) {
+  if (s.size() <= maxChars) return s;
+  std::size_t chars = 0;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if ((static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) continue;
+    if (chars == maxChars) return s.substr(0, i);
+    ++chars;
+  }
+  return s;
+}
+
 }  // namespace tavilo::core

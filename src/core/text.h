@@ -21,6 +21,9 @@ std::vector<std::string> splitLines(std::string_view s);
 // The number of characters of a UTF-8 text (continuation bytes not counted).
 std::size_t utf8Length(std::string_view s);
 
+// At most maxChars characters of a UTF-8 text, never cutting inside a character.
+std::string_view utf8Prefix(std::string_view s, std::size_t maxChars);
+
 }  // namespace tavilo::core
 
 #endif

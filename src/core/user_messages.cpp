@@ -18,14 +18,14 @@ PlainBoxFn& plainBox() {
   return fn;
 }
 
-int defaultAnswer(int buttonSet) {
+int defaultAnswer(TMsgBtn buttonSet) {
   switch (buttonSet) {
-    case kButtonsYes: return kResultYes;
-    case kButtonsNo:
-    case kButtonsYesNo:
-    case kButtonsYesNoCancel: return kResultNo;
-    case kButtonsOk: return kResultOk;
-    default: return kResultCancel;
+    case mbJa: return mrYes;
+    case mbNein:
+    case mbJaNein:
+    case mbJaNeinAbbruch: return mrNo;
+    case mbOK: return mrOk;
+    default: return mrCancel;
   }
 }
 
@@ -33,8 +33,8 @@ int defaultAnswer(int buttonSet) {
 
 void setMyMessageBox(MessageBoxFn fn) { messageBox() = std::move(fn); }
 
-int MyMessageBox(int iconType, const std::string& caption, const std::string& text, const std::string& question,
-                 int buttonSet) {
+int MyMessageBox(TMsgType iconType, const std::string& caption, const std::string& text, const std::string& question,
+                 TMsgBtn buttonSet) {
   // A copy, so that a box that plugs in another one while it runs stays alive.
   if (const MessageBoxFn fn = messageBox()) return fn(iconType, caption, text, question, buttonSet);
   return defaultAnswer(buttonSet);

@@ -6,27 +6,23 @@
 #include <functional>
 #include <string>
 
+#include "core/message_kinds.h"
+
 namespace tavilo::core {
 
-// MyMessageBox's icon types, button sets and modal results.
-inline constexpr int kIconWarning = 0;
-inline constexpr int kIconError = 1;
-inline constexpr int kIconInformation = 2;
-inline constexpr int kIconConfirmation = 3;
+// Names the file routines still use; they go once those routines speak the
+// shared vocabulary.
+inline constexpr TMsgType kIconError = mtError;
+inline constexpr TMsgType kIconInformation = mtInformation;
+inline constexpr TMsgType kIconConfirmation = mtConfirmation;
+inline constexpr TMsgBtn kButtonsOk = mbOK;
+inline constexpr TMsgBtn kButtonsYesNo = mbJaNein;
+inline constexpr TModalResult kResultYes = mrYes;
+inline constexpr TModalResult kResultNo = mrNo;
+inline constexpr TModalResult kResultCancel = mrCancel;
 
-inline constexpr int kButtonsYes = 0;
-inline constexpr int kButtonsNo = 1;
-inline constexpr int kButtonsOk = 2;
-inline constexpr int kButtonsYesNo = 3;
-inline constexpr int kButtonsYesNoCancel = 4;
-
-inline constexpr int kResultOk = 1;
-inline constexpr int kResultCancel = 2;
-inline constexpr int kResultYes = 6;
-inline constexpr int kResultNo = 7;
-
-using MessageBoxFn = std::function<int(int iconType, const std::string& caption, const std::string& text,
-                                       const std::string& question, int buttonSet)>;
+using MessageBoxFn = std::function<int(TMsgType iconType, const std::string& caption, const std::string& text,
+                                       const std::string& question, TMsgBtn buttonSet)>;
 using PlainBoxFn = std::function<void(const std::string& text)>;
 
 // An empty function restores the default.
@@ -34,8 +30,8 @@ void setMyMessageBox(MessageBoxFn fn);
 // Shows the box and returns its modal result. Without a plugged-in box the
 // answer is the cautious one: No where there is a No button, Yes for the
 // Yes-only set, OK for the OK set, Cancel (the close box) otherwise.
-int MyMessageBox(int iconType, const std::string& caption, const std::string& text, const std::string& question,
-                 int buttonSet);
+int MyMessageBox(TMsgType iconType, const std::string& caption, const std::string& text, const std::string& question,
+                 TMsgBtn buttonSet);
 
 // The plain box with one OK button, captioned with the application title.
 void setPlainMessageBox(PlainBoxFn fn);

@@ -7,7 +7,8 @@
 
 namespace tavilo::core {
 
-inline constexpr const char* kProgVersion = "4.02";
+// The project's version as the build states it.
+inline constexpr const char* ProgVersion = TAVILO_VERSION;
 
 // Accepted when not empty and the first character (byte) is greater than '2':
 // "3" and "4.02" pass, "2.9" and "10" fail. Only the first character counts.

@@ -1,6 +1,5 @@
 #include "gui/fonts.h"
 
-#include "core/caption_layout.h"
 #include "core/text.h"
 
 #include <FL/Fl.H>

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/file_name.h"
 #include "core/text.h"
 #include "gui/glyphs/painters.h"
 
@@ -112,9 +113,9 @@ FileKind fileKindOf(std::string_view fileName) {
   const std::size_t slash = fileName.find_last_of("/\\");
   const std::string_view base =
       slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);
-  const std::size_t dot = base.rfind('.');
-  if (dot == std::string_view::npos || dot == 0) return FileKind::Document;
-  const std::string ext = core::lowerAscii(base.substr(dot + 1));
+  const std::string_view dotted = core::fileExtension(base);
+  if (dotted.size() < 2 || dotted.size() == base.size()) return FileKind::Document;
+  const std::string ext = core::lowerAscii(dotted.substr(1));
   if (hasExtension(ext, {"exe", "com", "bat", "cmd", "msi", "sh", "run", "bin", "appimage", "py",
                          "pl", "desktop"})) {
     return FileKind::Program;

@@ -16,8 +16,6 @@
 
 namespace tavilo::gui {
 
-TfrmMain* frmMain = nullptr;
-
 namespace {
 
 constexpr TColor kDesignTitleStart = 0x4080FF;
@@ -67,19 +65,10 @@ TFlatButton* actionButton(int left, const char* caption) {
   return b;
 }
 
-template <class F>
-void onClick(Fl_Widget* w, F f) {
-  auto* fn = new std::function<void()>(std::move(f));
-  w->callback(
-      [](Fl_Widget*, void* data) { Application::instance().guarded(*static_cast<std::function<void()>*>(data)); },
-      fn);
-}
-
 }  // namespace
 
 TfrmMain::TfrmMain(std::string programDir)
-    : Fl_Double_Window(517, 515, "Tavilo"), myMsgDlg1(this), programDir_(std::move(programDir)) {
-  frmMain = this;
+    : Fl_Double_Window(517, 515, "Tavilo"), myMsgDlg1(this), model_(std::move(programDir)) {
   myMsgDlg1.StartColor(0x7E92FE);
   myMsgDlg1.EndColor(kSilver);
   myMsgDlg1.TextColor(kBlack);
@@ -102,10 +91,7 @@ TfrmMain::TfrmMain(std::string programDir)
   created_ = true;
 }
 
-TfrmMain::~TfrmMain() {
-  Application::instance().OnActivate(this, nullptr);
-  if (frmMain == this) frmMain = nullptr;
-}
+TfrmMain::~TfrmMain() { Application::instance().OnActivate(this, nullptr); }
 
 // The bars and the title drag the window. The place of the mouse in the
 // control is taken from the screen position and where the window was put,
@@ -143,13 +129,13 @@ void TfrmMain::buildTitleBar() {
   btnX1->Color(kRed);
   btnX1->Glyph(glyphs::titleClose());
   btnX1->Cursor(FL_CURSOR_HAND);
-  onClick(btnX1, [this] { btnX1Click(); });
+  btnX1->OnClick([this] { btnX1Click(); });
   btnMin = new TFlatButton(8 + 454, 8 + 5, 18, 18);
   btnMin->Solid(true);
   btnMin->Color(kRed);
   btnMin->Glyph(glyphs::titleMinimise());
   btnMin->Cursor(FL_CURSOR_HAND);
-  onClick(btnMin, [this] { btnMinClick(); });
+  btnMin->OnClick([this] { btnMinClick(); });
   Panel1->end();
 }
 
@@ -161,7 +147,7 @@ void TfrmMain::buildLeftPanel() {
   lbGruppe = new TListBox(8 + 10, 58 + 50, 206, 140);
   lbGruppe->Color(kListColor);
   lbGruppe->Font(font("MS Sans Serif", 11, true, kBlack));
-  lbGruppe->OnClick([this] { Application::instance().guarded([this] { lbGruppeClick(); }); });
+  lbGruppe->OnClick([this] { lbGruppeClick(); });
   pnImage = new TPanel(8 + 8, 58 + 200, 185, 105);
   pnImage->Filled(true);
   imgScreenshot = new TImage(16 + 16, 258 - 30, 201, 151);
@@ -181,8 +167,8 @@ void TfrmMain::buildRightPanel() {
   lbProgramm = new TListBox(left + 10, top + 50, 250, 190);
   lbProgramm->Color(kListColor);
   lbProgramm->Font(font("MS Sans Serif", 11, true, kBlack));
-  lbProgramm->OnClick([this] { Application::instance().guarded([this] { lbProgrammClick(); }); });
-  lbProgramm->OnDblClick([this] { Application::instance().guarded([this] { lbProgrammDblClick(); }); });
+  lbProgramm->OnClick([this] { lbProgrammClick(); });
+  lbProgramm->OnDblClick([this] { lbProgrammDblClick(); });
   lbProgramm->visible_focus(0);
   pnBemerkung = new TPanel(left + 10, top + 250, 248, 104);
   pnBemerkung->Filled(true);
@@ -193,7 +179,7 @@ void TfrmMain::buildRightPanel() {
   WebLabel1->HoverColor(kBlue);
   WebLabel1->HoverBackground(kSilver);
   WebLabel1->Caption("WebLabel1");
-  WebLabel1->OnClick([this] { Application::instance().guarded([this] { WebLabel1Click(); }); });
+  WebLabel1->OnClick([this] { WebLabel1Click(); });
   Bevel1 = new Fl_Box(FL_THIN_DOWN_FRAME, left + 11, top + 264, 246, 3, nullptr);
   Bemerkung = new TRichEdit(left + 11, top + 267, 246, 86);
   Bemerkung->Color(kSilver);
@@ -209,9 +195,9 @@ void TfrmMain::buildBottomBar() {
   IF_Gradient2->Cursor(FL_CURSOR_MOVE);
   IF_Gradient2->OnMouse(dragHandler(IF_Gradient2));
   btnInstall = actionButton(18, "Install ");
-  onClick(btnInstall, [this] { btnInstallClick(); });
+  btnInstall->OnClick([this] { btnInstallClick(); });
   btnStarten = actionButton(133, "Starten / Öffnen");
-  onClick(btnStarten, [this] { btnStartenClick(); });
+  btnStarten->OnClick([this] { btnStartenClick(); });
   btnKopieren = actionButton(249, "Kopieren");
   btnCDdurchsuchen = actionButton(364, "CD durchsuchen");
   Panel4->end();
@@ -229,8 +215,8 @@ void TfrmMain::buildPopupMenu() {
 }
 
 void TfrmMain::SetCaptions() {
-  DefaultGroupHeading = "Gruppen";
-  DefaultEntryHeading = "Programme";
+  model_.DefaultGroupHeading = "Gruppen";
+  model_.DefaultEntryHeading = "Programme";
   Application& app = Application::instance();
   app.setHint(btnX1, "Programm beenden", true);
   app.setHint(btnMin, "Programm minimieren", true);
@@ -250,17 +236,6 @@ void TfrmMain::SetCaptions() {
 }
 
 void TfrmMain::AppHint() { MyStatusBar1->Caption(Application::instance().Hint()); }
-
-std::string TfrmMain::ReadIniString(const std::string& section, const std::string& key) const {
-  return config_->ReadIniString(section, key);
-}
-int TfrmMain::ReadIniInteger(const std::string& section, const std::string& key) const {
-  return config_->ReadIniInteger(section, key);
-}
-bool TfrmMain::ReadIniBool(const std::string& section, const std::string& key) const {
-  return config_->ReadIniBool(section, key);
-}
-void TfrmMain::WriteDefaultIni() const { config_->WriteDefaultIni(); }
 
 bool TfrmMain::opensPopup(const Fl_Widget* w) const {
   for (const Fl_Widget* c : {static_cast<const Fl_Widget*>(IF_Gradient1), static_cast<const Fl_Widget*>(Logo),

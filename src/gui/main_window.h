@@ -1,5 +1,6 @@
 // TfrmMain: the main window. It holds its controls under their established
-// names, the main unit's shared values, and the handlers that bind them.
+// names and the handlers that bind them, and owns the menu's shared values
+// (the model), which the program's other windows read.
 #ifndef TAVILO_GUI_MAIN_WINDOW_H
 #define TAVILO_GUI_MAIN_WINDOW_H
 
@@ -12,8 +13,10 @@
 #include <optional>
 #include <string>
 
-#include "core/ini/config_file.h"
+#include "core/ini/ini_document.h"
 #include "core/main_layout.h"
+#include "core/menu_model.h"
+#include "core/start_settings.h"
 #include "gui/color.h"
 #include "gui/my_msg_dlg.h"
 #include "gui/widgets/flat_button.h"
@@ -85,24 +88,21 @@ class TfrmMain : public Fl_Double_Window {
   TmyMsgDlg myMsgDlg1;
 
   // ---- the main unit's shared values
-  static constexpr const char* ProgVersion = "4.02";
-  std::string IniFileName;
-  int GroupCount = 0;
-  int CurGroup = 0, CurEntry = 0;
-  int EntryCount = 0;
-  std::string LogoFile, EmptyImageFile, EmptyRemark, TitleFontName;
-  bool ShowOnlyUsedButtons = false;
-  TColor GradientStartColor = 0, GradientEndColor = 0;
-  std::string DefaultGroupHeading, DefaultEntryHeading;
-  std::string EntryLocation, EntryParameter, EntryExt, EntryType, ShownPicture, LinkAddress;
+  core::MenuModel& Model() { return model_; }
+  const core::MenuModel& Model() const { return model_; }
   int DragStartX = 0, DragStartY = 0;
 
   // ---- handlers
   void FormCreate();
+  // Each handler reads Tavilo.ini once; the overloads taking a document are
+  // the same steps inside an action that has read it already.
   void FormResize();
+  void FormResize(const core::IniDocument& ini);
   void FormActivate();
   void lbGruppeClick();
+  void lbGruppeClick(const core::IniDocument& ini);
   void lbProgrammClick();
+  void lbProgrammClick(const core::IniDocument& ini);
   void lbProgrammDblClick();
   void btnStartenClick();
   void btnInstallClick();
@@ -120,17 +120,11 @@ class TfrmMain : public Fl_Double_Window {
   // ---- operations
   void SetCaptions();
   void AppHint();
-  std::string ReadIniString(const std::string& section, const std::string& key) const;
-  int ReadIniInteger(const std::string& section, const std::string& key) const;
-  bool ReadIniBool(const std::string& section, const std::string& key) const;
-  void WriteDefaultIni() const;
   void LoadGifPicture(const std::string& path, TImage& picture);
   void LaunchEntry();
   // Refuses an outdated configuration file and requests the program's end.
-  void checkVersion();
+  void checkVersion(bool accepted);
 
-  const std::string& programDir() const { return programDir_; }
-  const core::ConfigFile& config() const { return *config_; }
   int BorderWidth() const { return borderWidth_; }
   bool Frameless() const { return frameless_; }
   // Opens the pop-up menu at the mouse; returns the chosen item or -1.
@@ -147,7 +141,7 @@ class TfrmMain : public Fl_Double_Window {
   void buildBottomBar();
   void buildPopupMenu();
   void formCreateSteps();
-  void applyColors();
+  void applyColors(const core::StartColors& colors);
   void alignBars();
   void alignRemarkPanel();
   void applyLayout(const core::MainLayout& layout);
@@ -159,8 +153,7 @@ class TfrmMain : public Fl_Double_Window {
   bool opensPopup(const Fl_Widget* w) const;
   MouseHandler dragHandler(Fl_Widget* control);
 
-  std::string programDir_;
-  std::unique_ptr<core::ConfigFile> config_;
+  core::MenuModel model_;
   int borderWidth_ = 8;
   bool frameless_ = false;
   int shapeRight_ = 0, shapeBottom_ = 0;
@@ -168,9 +161,6 @@ class TfrmMain : public Fl_Double_Window {
   bool panelsAligned_ = false;
   std::string logoErrorShown_;
 };
-
-// The one main window of the running program.
-extern TfrmMain* frmMain;
 
 }  // namespace tavilo::gui
 

@@ -9,8 +9,10 @@
 namespace tavilo::gui {
 
 void TfrmMain::LaunchEntry() {
-  if (EntryLocation.empty()) return;
-  const core::LaunchCommand command = core::planLaunch(*config_, programDir_, EntryLocation, EntryParameter, EntryExt);
+  const core::MenuModel& m = model_;
+  if (m.EntryLocation.empty()) return;
+  const core::LaunchCommand command =
+      core::planLaunch(m.Config.read(), m.ProgramDir, m.EntryLocation, m.EntryParameter, m.EntryExt);
   platform::shellOpen(command.file, command.parameters);
 }
 
@@ -42,6 +44,6 @@ void TfrmMain::btnMinClick() { iconize(); }
 void TfrmMain::btnX1Click() { hide(); }
 void TfrmMain::btnXClick() { hide(); }
 
-void TfrmMain::WebLabel1Click() { platform::shellOpen(LinkAddress, ""); }
+void TfrmMain::WebLabel1Click() { platform::shellOpen(model_.LinkAddress, ""); }
 
 }  // namespace tavilo::gui

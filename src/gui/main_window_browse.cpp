@@ -11,56 +11,64 @@
 namespace tavilo::gui {
 
 void TfrmMain::FormActivate() {
-  FormResize();
-  lbGruppeClick();
-  lbProgrammClick();
+  const core::IniDocument ini = model_.Config.read();
+  FormResize(ini);
+  lbGruppeClick(ini);
+  lbProgrammClick(ini);
   lbGruppe->ItemIndex(0);
   lbProgramm->ItemIndex(0);
 }
 
-void TfrmMain::lbGruppeClick() {
+void TfrmMain::lbGruppeClick() { lbGruppeClick(model_.Config.read()); }
+
+void TfrmMain::lbGruppeClick(const core::IniDocument& ini) {
+  core::MenuModel& m = model_;
   setActionButtons(false, false, false);
-  EntryLocation.clear();
-  EntryParameter.clear();
-  EntryType.clear();
+  m.EntryLocation.clear();
+  m.EntryParameter.clear();
+  m.EntryType.clear();
   const int index = lbGruppe->ItemIndex();
-  CurGroup = index < 0 ? 1 : index + 1;
-  EntryCount = ReadIniInteger("Gruppe_" + std::to_string(CurGroup), "Anzahl");
+  m.CurGroup = index < 0 ? 1 : index + 1;
+  const std::vector<std::string> names = core::readEntryNames(ini, m.CurGroup);
+  m.EntryCount = static_cast<int>(names.size());
   lbProgramm->Clear();
   Bemerkung->Clear();
   WebLabel1->hide();
-  for (const std::string& name : core::readEntryNames(*config_, CurGroup)) lbProgramm->Add(name);
+  for (const std::string& name : names) lbProgramm->Add(name);
   lbProgramm->ItemIndex(0);
-  lbProgrammClick();
+  lbProgrammClick(ini);
 }
 
-void TfrmMain::lbProgrammClick() {
+void TfrmMain::lbProgrammClick() { lbProgrammClick(model_.Config.read()); }
+
+void TfrmMain::lbProgrammClick(const core::IniDocument& ini) {
+  core::MenuModel& m = model_;
   const int index = lbProgramm->ItemIndex();
-  CurEntry = index < 0 ? 1 : index + 1;
-  if (lbProgramm->Count() == 0) {
+  m.CurEntry = index < 0 ? 1 : index + 1;
+  if (m.EntryCount == 0) {
     // A group without entries offers nothing: no picture, link, text or action.
-    EntryLocation.clear();
-    EntryParameter.clear();
-    EntryExt.clear();
-    EntryType.clear();
-    LinkAddress.clear();
+    m.EntryLocation.clear();
+    m.EntryParameter.clear();
+    m.EntryExt.clear();
+    m.EntryType.clear();
+    m.LinkAddress.clear();
     showPlaceholder();
     WebLabel1->hide();
     Bevel1->hide();
     alignRemarkPanel();
     Bemerkung->Clear();
     setActionButtons(false, false, false);
-    if (ShowOnlyUsedButtons) placeUsedButtons();
+    if (m.ShowOnlyUsedButtons) placeUsedButtons();
     redraw();
     return;
   }
   const core::EntryView entry =
-      core::readEntry(*config_, programDir_, CurGroup, CurEntry, EmptyImageFile, EmptyRemark);
-  EntryLocation = entry.location;
-  EntryParameter = entry.parameter;
+      core::readEntry(ini, m.ProgramDir, m.CurGroup, m.CurEntry, m.EmptyImageFile, m.EmptyRemark);
+  m.EntryLocation = entry.location;
+  m.EntryParameter = entry.parameter;
   imgScreenshot->Transparent(false);
   place(*imgScreenshot, {0, 0, imgScreenshot->w(), imgScreenshot->h()});
-  EntryExt = entry.ext;
+  m.EntryExt = entry.ext;
   if (entry.pictureSource == core::PictureSource::Placeholder) showPlaceholder();
   else showEntryPicture(entry.shownPicture);
 
@@ -70,9 +78,9 @@ void TfrmMain::lbProgrammClick() {
     Application::instance().setHint(WebLabel1, "Link zu: " + entry.link->address, true);
     WebLabel1->show();
     Bevel1->show();
-    LinkAddress = entry.link->address;
+    m.LinkAddress = entry.link->address;
   } else {
-    LinkAddress.clear();
+    m.LinkAddress.clear();
     WebLabel1->hide();
     Bevel1->hide();
   }
@@ -82,16 +90,16 @@ void TfrmMain::lbProgrammClick() {
   Bemerkung->Clear();
   if (entry.hasLocation) Bemerkung->AddLine(entry.remark);
 
-  EntryType = entry.type;
+  m.EntryType = entry.type;
   setActionButtons(entry.startEnabled, entry.installEnabled, entry.copyEnabled);
-  if (ShowOnlyUsedButtons) placeUsedButtons();
+  if (m.ShowOnlyUsedButtons) placeUsedButtons();
   redraw();
 }
 
 void TfrmMain::showEntryPicture(const std::string& path) {
   try {
     LoadPictureFitted(*imgScreenshot, path, *pnImage, 0, 0);
-    ShownPicture = path;
+    model_.ShownPicture = path;
   } catch (const core::Error& e) {
     // One broken picture is no reason for a box at every click: the stand-in
     // shows, and the status line names the file.
@@ -101,7 +109,7 @@ void TfrmMain::showEntryPicture(const std::string& path) {
 }
 
 void TfrmMain::showPlaceholder() {
-  ShownPicture.clear();
+  model_.ShownPicture.clear();
   place(*imgScreenshot, {0, 0, pnImage->w(), pnImage->h()});
   imgScreenshot->Stretch(true);
   imgScreenshot->AssignPicture(*keinBildBack->Picture());

@@ -2,9 +2,8 @@
 #include <FL/Fl.H>
 #include <FL/x.H>
 
-#include "core/catalogue.h"
 #include "core/error.h"
-#include "core/ini/ini_text.h"
+#include "core/version.h"
 #include "gui/application.h"
 #include "gui/glyphs.h"
 #include "gui/main_window.h"
@@ -18,10 +17,8 @@ namespace {
 // second one is empty.
 void centreFirstLine(TTextLabel& first, const TTextLabel& second) {
   if (!second.Caption().empty()) return;
-  const int top = topOf(first);
-  const int top2 = topOf(second);
-  const int h2 = second.h();
-  place(first, {leftOf(first), top + (top2 + h2 - top) / 2 - h2 / 2, first.w(), first.h()});
+  const int top = core::centredHeadingTop(topOf(first), topOf(second), second.h());
+  place(first, {leftOf(first), top, first.w(), first.h()});
 }
 
 void setFace(TTextLabel& label, const std::string& face) {
@@ -55,69 +52,50 @@ void TfrmMain::formCreateSteps() {
   app.OnHint([this] { AppHint(); });
   app.HintColor(kYellow);
   icon(glyphs::windowIcon());
-  // 4-7
-  IniFileName = programDir_ + "Tavilo" + ".ini";
-  config_ = std::make_unique<core::ConfigFile>(IniFileName);
-  copy_label(("Tavilo " + std::string(ProgVersion)).c_str());
-  CurGroup = 1;
-  CurEntry = 1;
-  if (!platform::fileExists(IniFileName)) WriteDefaultIni();
+  // 4-7 (the model knows IniFileName from the program's folder)
+  copy_label(("Tavilo " + std::string(core::ProgVersion)).c_str());
+  model_.CurGroup = 1;
+  model_.CurEntry = 1;
+  if (!platform::fileExists(model_.IniFileName)) model_.Config.WriteDefaultIni();
+  const core::StartSettings s = core::readStartSettings(model_.Config.read(), model_.ProgramDir,
+                                                        model_.DefaultGroupHeading, model_.DefaultEntryHeading);
   // 8
-  checkVersion();
+  checkVersion(s.versionAccepted);
   // 9-10
-  ShowOnlyUsedButtons = ReadIniBool("Programm", "ShowOnlyUsedButton");
-  std::string showGroups = ReadIniString("Gruppen", "Show_Gruppen");
-  if (showGroups.empty()) showGroups = "1";
+  model_.ShowOnlyUsedButtons = s.showOnlyUsedButtons;
   for (Fl_Widget* w : {static_cast<Fl_Widget*>(lbGruppe), static_cast<Fl_Widget*>(Gruppen_Ueberschrift),
                        static_cast<Fl_Widget*>(Gruppen_Ueberschrift_2)})
-    showGroups == "1" ? w->show() : w->hide();
+    s.showGroups ? w->show() : w->hide();
   // 11-16
-  LogoFile.clear();
-  const std::string logo = ReadIniString("Programm", "Logo");
-  if (!logo.empty()) {
-    const std::string path = platform::resolveMediumPath(programDir_, logo);
-    if (platform::fileExists(path)) LogoFile = path;
-  }
-  cd_titel->Caption(ReadIniString("Programm", "CD_Titel"));
-  Gruppen_Ueberschrift->Caption(ReadIniString("Programm", "Gruppen_Ueberschrift"));
-  Gruppen_Ueberschrift_2->Caption(ReadIniString("Programm", "Gruppen_Ueberschrift2"));
-  if (Gruppen_Ueberschrift->Caption().empty()) Gruppen_Ueberschrift->Caption(DefaultGroupHeading);
-  Programm_Ueberschrift->Caption(ReadIniString("Programm", "Programm_Ueberschrift"));
-  Programm_Ueberschrift_2->Caption(ReadIniString("Programm", "Programm_Ueberschrift2"));
-  if (Programm_Ueberschrift->Caption().empty()) Programm_Ueberschrift->Caption(DefaultEntryHeading);
+  model_.LogoFile = s.logoFile;
+  cd_titel->Caption(s.cdTitle);
+  Gruppen_Ueberschrift->Caption(s.groupHeading);
+  Gruppen_Ueberschrift_2->Caption(s.groupHeading2);
+  Programm_Ueberschrift->Caption(s.entryHeading);
+  Programm_Ueberschrift_2->Caption(s.entryHeading2);
   centreFirstLine(*Gruppen_Ueberschrift, *Gruppen_Ueberschrift_2);
   centreFirstLine(*Programm_Ueberschrift, *Programm_Ueberschrift_2);
   // 17-18
-  TitleFontName = ReadIniString("Programm", "FontName");
-  if (!TitleFontName.empty()) {
-    const std::string face(core::utf8Prefix(TitleFontName, 31));
+  model_.TitleFontName = s.titleFontName;
+  if (!s.titleFace.empty())
     for (TTextLabel* l : {static_cast<TTextLabel*>(cd_titel), Gruppen_Ueberschrift, Gruppen_Ueberschrift_2,
                           Programm_Ueberschrift, Programm_Ueberschrift_2})
-      setFace(*l, face);
-  }
-  EmptyRemark = ReadIniString("Programm", "Leere_Bemerkung");
-  // 19-27
-  applyColors();
+      setFace(*l, s.titleFace);
+  model_.EmptyRemark = s.emptyRemark;
+  // 19-27: a colour that is not a number ends the start-up at its key.
+  applyColors(s.colors);
+  if (s.colorError) throw core::Error(*s.colorError);
   // 28
-  EmptyImageFile.clear();
-  const std::string emptyImage = ReadIniString("Programm", "Leer_Image");
-  if (!emptyImage.empty()) {
-    const std::string path = platform::resolveMediumPath(programDir_, emptyImage);
-    if (platform::fileExists(path)) EmptyImageFile = path;
-  }
+  model_.EmptyImageFile = s.emptyImageFile;
   // 29-31
-  int width = ReadIniInteger("Programm", "Breite");
-  int height = ReadIniInteger("Programm", "Hoehe");
-  if (width == 0) width = 700;
-  if (height == 0) height = 500;
-  size(width, height);
-  frameless_ = ReadIniString("Programm", "Border_Style") == "0";
+  size(s.width, s.height);
+  frameless_ = s.frameless;
   if (frameless_) {
-    shapeRight_ = width + 1;
-    shapeBottom_ = height + 1;
+    shapeRight_ = s.width + 1;
+    shapeBottom_ = s.height + 1;
     applyShape();
   }
-  size_range(100, 100);
+  size_range(core::kMinWindowExtent, core::kMinWindowExtent);
   borderWidth_ = 6;
   alignBars();
   // 32
@@ -130,9 +108,8 @@ void TfrmMain::formCreateSteps() {
   frameless_ ? btnX1->show() : btnX1->hide();
   frameless_ ? btnMin->show() : btnMin->hide();
   // 34
-  const std::vector<std::string> groups = core::readGroupNames(*config_);
-  GroupCount = ReadIniInteger("Gruppen", "Anzahl");
-  for (const std::string& name : groups) lbGruppe->Add(name);
+  model_.GroupCount = static_cast<int>(s.groupNames.size());
+  for (const std::string& name : s.groupNames) lbGruppe->Add(name);
   // 35-36
   for (TFlatButton* b : {btnInstall, btnStarten, btnKopieren, btnCDdurchsuchen}) {
     FontSpec f = b->Font();
@@ -146,48 +123,47 @@ void TfrmMain::formCreateSteps() {
   place(*Logo, {leftOf(*btnMin) - Logo->w() - 10, topOf(*Logo), Logo->w(), Logo->h()});
 }
 
-void TfrmMain::applyColors() {
-  const auto read = [this](const char* key) { return config_->ReadIniColor("Programm", key); };
-  if (auto c = read("BorderFarbe")) color(toFl(*c));
-  if (auto c = read("FensterFarbe")) {
-    lbGruppe->Color(*c);
-    lbProgramm->Color(*c);
-    pnImage->Color(*c);
-    Bemerkung->Color(*c);
-    pnBemerkung->Color(*c);
+void TfrmMain::applyColors(const core::StartColors& c) {
+  if (c.border) color(toFl(*c.border));
+  if (c.window) {
+    lbGruppe->Color(*c.window);
+    lbProgramm->Color(*c.window);
+    pnImage->Color(*c.window);
+    Bemerkung->Color(*c.window);
+    pnBemerkung->Color(*c.window);
   }
-  if (auto c = read("VerlaufFarbe")) {
-    IF_Gradient1->StartColor(*c);
-    IF_Gradient2->StartColor(*c);
-    GradientStartColor = *c;
+  if (c.gradientStart) {
+    IF_Gradient1->StartColor(*c.gradientStart);
+    IF_Gradient2->StartColor(*c.gradientStart);
+    model_.GradientStartColor = *c.gradientStart;
   }
-  if (auto c = read("VerlaufFarbe2")) {
-    IF_Gradient1->EndColor(*c);
-    IF_Gradient2->EndColor(*c);
-    GradientEndColor = *c;
+  if (c.gradientEnd) {
+    IF_Gradient1->EndColor(*c.gradientEnd);
+    IF_Gradient2->EndColor(*c.gradientEnd);
+    model_.GradientEndColor = *c.gradientEnd;
   }
-  if (auto c = read("RahmenFarbe")) {
-    IF_Gradient3->StartColor(*c);
-    IF_Gradient4->EndColor(*c);
+  if (c.frame) {
+    IF_Gradient3->StartColor(*c.frame);
+    IF_Gradient4->EndColor(*c.frame);
   }
-  if (auto c = read("RahmenFarbe2")) {
-    IF_Gradient3->EndColor(*c);
-    IF_Gradient4->StartColor(*c);
+  if (c.frame2) {
+    IF_Gradient3->EndColor(*c.frame2);
+    IF_Gradient4->StartColor(*c.frame2);
   }
-  if (auto c = read("TitelFarbe")) setFontColor(*cd_titel, *c);
-  if (auto c = read("Fenster_Schriftfarbe")) {
+  if (c.title) setFontColor(*cd_titel, *c.title);
+  if (c.windowFont) {
     for (TListBox* l : {lbGruppe, lbProgramm}) {
       FontSpec f = l->Font();
-      f.color = *c;
+      f.color = *c.windowFont;
       l->Font(f);
     }
     FontSpec f = Bemerkung->Font();
-    f.color = *c;
+    f.color = *c.windowFont;
     Bemerkung->Font(f);
   }
-  if (auto c = read("Rahmen_SchriftFarbe"))
+  if (c.frameFont)
     for (TTextLabel* l : {Gruppen_Ueberschrift, Gruppen_Ueberschrift_2, Programm_Ueberschrift, Programm_Ueberschrift_2})
-      setFontColor(*l, *c);
+      setFontColor(*l, *c.frameFont);
 }
 
 void TfrmMain::setActionButtons(bool start, bool install, bool copy) {

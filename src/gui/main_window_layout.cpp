@@ -3,6 +3,7 @@
 #include <FL/Fl_Image.H>
 
 #include "core/error.h"
+#include "core/file_name.h"
 #include "core/main_layout.h"
 #include "gui/application.h"
 #include "gui/main_window.h"
@@ -39,16 +40,20 @@ void TfrmMain::alignBars() {
   }
 }
 
-void TfrmMain::FormResize() {
+void TfrmMain::FormResize() { FormResize(model_.Config.read()); }
+
+void TfrmMain::FormResize(const core::IniDocument& ini) {
+  const core::LayoutSettings settings = core::readLayoutSettings(ini);
+  const std::string& logoFile = model_.LogoFile;
   core::MainLayoutInput in;
   in.outerWidth = w();
   in.outerHeight = h();
   in.borderWidth = borderWidth_;
-  in.leftPercent = ReadIniInteger("Programm", "Breite_Links");
-  in.imagePercent = ReadIniInteger("Programm", "ImageHoehe");
-  in.remarkPercent = ReadIniInteger("Programm", "BemerkungsHoehe");
-  in.logoPos = ReadIniString("Programm", "LogoPos");
-  in.haveLogoFile = !LogoFile.empty();
+  in.leftPercent = settings.leftPercent;
+  in.imagePercent = settings.imagePercent;
+  in.remarkPercent = settings.remarkPercent;
+  in.logoPos = settings.logoPos;
+  in.haveLogoFile = !logoFile.empty();
   in.groupListTop = topOf(*lbGruppe);
   in.entryListTop = topOf(*lbProgramm);
   in.logoWidth = Logo->w();
@@ -59,17 +64,15 @@ void TfrmMain::FormResize() {
   applyLayout(core::computeMainLayout(in));
 
   // 13: the logo is decoded anew at every layout.
-  if (!platform::fileExists(LogoFile)) return;
-  const auto dot = LogoFile.rfind('.');
-  const std::string ext = dot == std::string::npos ? "" : LogoFile.substr(dot);
+  if (!platform::fileExists(logoFile)) return;
   Logo->Stretch(true);
   try {
-    if (ext == ".gif") {
+    if (core::fileExtension(logoFile) == ".gif") {
       Logo->Transparent(true);
-      LoadGifPicture(LogoFile, *Logo);
+      LoadGifPicture(logoFile, *Logo);
     } else {
       Logo->Transparent(false);
-      Logo->Picture(loadPicture(LogoFile));
+      Logo->Picture(loadPicture(logoFile));
     }
     logoErrorShown_.clear();
   } catch (const core::Error& e) {

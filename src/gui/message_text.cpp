@@ -14,8 +14,6 @@
 
 namespace tavilo::gui {
 
-Tmymsg* mymsg = nullptr;
-
 namespace {
 
 constexpr int kTextLeft = 64;
@@ -29,15 +27,15 @@ TBitBtn* makeButton(Fl_RGB_Image* glyph) {
   return b;
 }
 
-int rowButtonsOf(int buttons) {
+int rowButtonsOf(TMsgBtn buttons) {
   switch (buttons) {
-    case core::kButtonsYes:
-    case core::kButtonsNo:
-    case core::kButtonsOk:
+    case mbJa:
+    case mbNein:
+    case mbOK:
       return 1;
-    case core::kButtonsYesNo:
+    case mbJaNein:
       return 2;
-    case core::kButtonsYesNoCancel:
+    case mbJaNeinAbbruch:
       return 3;
     default:
       return 0;
@@ -70,21 +68,21 @@ Tmymsg::Tmymsg() : MessageWindow(kDesignWidth, kDesignHeight) {
   end();
 }
 
-void Tmymsg::Fill(int icon, const std::string& caption, const std::string& text, const std::string& question,
-                  int buttons) {
+void Tmymsg::Fill(TMsgType icon, const std::string& caption, const std::string& text, const std::string& question,
+                  TMsgBtn buttons) {
   Fl_Box* picture = nullptr;
   const char* title = "";
   switch (icon) {
-    case core::kIconWarning:
+    case mtWarning:
       picture = iWarnung, title = "Warnung";
       break;
-    case core::kIconError:
+    case mtError:
       picture = iError, title = "Fehler";
       break;
-    case core::kIconInformation:
+    case mtInformation:
       picture = iInformation, title = "Information";
       break;
-    case core::kIconConfirmation:
+    case mtConfirmation:
       picture = iConfirmation, title = "Bestätigung";
       break;
     default:
@@ -127,27 +125,27 @@ void Tmymsg::Fill(int icon, const std::string& caption, const std::string& text,
   };
   FocusButton(nullptr);
   switch (buttons) {
-    case core::kButtonsYes:
-      showButton(btn1, "&Ja", core::kResultYes);
+    case mbJa:
+      showButton(btn1, "&Ja", mrYes);
       FocusButton(btn1);
       break;
-    case core::kButtonsNo:
-      showButton(btn1, "&Nein", core::kResultNo);
+    case mbNein:
+      showButton(btn1, "&Nein", mrNo);
       FocusButton(btn1);
       break;
-    case core::kButtonsOk:
-      showButton(btn1, "Ok", core::kResultOk);
+    case mbOK:
+      showButton(btn1, "Ok", mrOk);
       FocusButton(btn1);
       break;
-    case core::kButtonsYesNo:
-      showButton(btn1, "&Ja", core::kResultYes);
-      showButton(btn2, "&Nein", core::kResultNo);
+    case mbJaNein:
+      showButton(btn1, "&Ja", mrYes);
+      showButton(btn2, "&Nein", mrNo);
       FocusButton(btn2);
       break;
-    case core::kButtonsYesNoCancel:
-      showButton(btn1, "&Ja", core::kResultYes);
-      showButton(btn2, "&Nein", core::kResultNo);
-      showButton(btn3, "&Abbruch", core::kResultCancel);
+    case mbJaNeinAbbruch:
+      showButton(btn1, "&Ja", mrYes);
+      showButton(btn2, "&Nein", mrNo);
+      showButton(btn3, "&Abbruch", mrCancel);
       FocusButton(btn3);
       break;
     default:
@@ -158,25 +156,18 @@ void Tmymsg::Fill(int icon, const std::string& caption, const std::string& text,
   fragetext->Caption(question);
 }
 
-void createMymsg() {
-  if (!mymsg) mymsg = new Tmymsg();
+int Tmymsg::MyMessageBox(TMsgType icon, const std::string& caption, const std::string& text,
+                         const std::string& question, TMsgBtn buttons) {
+  Fill(icon, caption, text, question, buttons);
+  placeForm(*this, poScreenCenter, nullptr, 0, 0);
+  return ShowModal();
 }
 
-void destroyMymsg() {
-  delete mymsg;
-  mymsg = nullptr;
-}
-
-int MyMessageBox(int icon, const std::string& caption, const std::string& text, const std::string& question,
-                 int buttons) {
-  createMymsg();
-  mymsg->Fill(icon, caption, text, question, buttons);
-  placeForm(*mymsg, poScreenCenter, nullptr, 0, 0);
-  return mymsg->ShowModal();
-}
-
-void installMessageBoxes() {
-  core::setMyMessageBox(&MyMessageBox);
+void installMessageBoxes(Tmymsg& box) {
+  core::setMyMessageBox([&box](TMsgType icon, const std::string& caption, const std::string& text,
+                               const std::string& question, TMsgBtn buttons) {
+    return box.MyMessageBox(icon, caption, text, question, buttons);
+  });
   core::setPlainMessageBox(&showPlainBox);
 }
 

@@ -1,6 +1,7 @@
-// MessageText: the simple message box. One Tmymsg window lives for the whole run; every
-// MyMessageBox call fills, sizes and shows it again (German words only, fixed colours and
-// fonts). installMessageBoxes plugs it and the plain box into the core routines.
+// MessageText: the simple message box. One Tmymsg window lives for the whole run (the
+// program entry owns it); every MyMessageBox call fills, sizes and shows it again (German
+// words only, fixed colours and fonts). installMessageBoxes plugs it and the plain box
+// into the core routines.
 #ifndef TAVILO_GUI_MESSAGE_TEXT_H
 #define TAVILO_GUI_MESSAGE_TEXT_H
 
@@ -23,8 +24,14 @@ class Tmymsg : public MessageWindow {
 
   // Steps one to fourteen of a call: picture, title, texts, sizes and buttons; the window
   // is then ready to be shown. The arguments are those of MyMessageBox.
-  void Fill(int icon, const std::string& caption, const std::string& text, const std::string& question,
-            int buttons);
+  void Fill(TMsgType icon, const std::string& caption, const std::string& text, const std::string& question,
+            TMsgBtn buttons);
+  // Icon type 0 warning, 1 error, 2 information, 3 confirmation (any other keeps the
+  // last picture and gives no default title); an empty caption takes the icon type's
+  // title. Button set 0 Yes, 1 No, 2 OK, 3 Yes/No, 4 Yes/No/Cancel, any other none.
+  // Returns the modal result: 1 OK, 2 Cancel or the close box, 6 Yes, 7 No.
+  int MyMessageBox(TMsgType icon, const std::string& caption, const std::string& text,
+                   const std::string& question, TMsgBtn buttons);
   // The measurements of the last Fill.
   const core::MessageLayout& Layout() const { return layout_; }
 
@@ -46,23 +53,10 @@ class Tmymsg : public MessageWindow {
   core::MessageLayout layout_;
 };
 
-// The one box of the run; nullptr until createMymsg.
-extern Tmymsg* mymsg;
-// Creates the hidden box when there is none (the program entry calls it right after
-// creating the main window).
-void createMymsg();
-void destroyMymsg();
-
-// Icon type 0 warning, 1 error, 2 information, 3 confirmation (any other keeps the last
-// picture and gives no default title); an empty caption takes the icon type's title. Button
-// set 0 Yes, 1 No, 2 OK, 3 Yes/No, 4 Yes/No/Cancel, any other none. Returns the modal
-// result: 1 OK, 2 Cancel or the close box, 6 Yes, 7 No. Creates the box when needed.
-int MyMessageBox(int icon, const std::string& caption, const std::string& text, const std::string& question,
-                 int buttons);
-
-// Plugs MyMessageBox and the plain box (the text, one OK button, captioned with the
-// application's title, no picture) into core's message functions.
-void installMessageBoxes();
+// Plugs `box` (for MyMessageBox) and the plain box (the text, one OK button, captioned
+// with the application's title, no picture) into core's message functions. The box must
+// outlive every call.
+void installMessageBoxes(Tmymsg& box);
 
 }  // namespace tavilo::gui
 

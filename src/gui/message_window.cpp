@@ -31,7 +31,7 @@ void MessageWindow::connect(TDialogButton* button) { button->callback(&MessageWi
 void MessageWindow::buttonPressed(Fl_Widget* w, void* self) {
   auto* window = static_cast<MessageWindow*>(self);
   const int result = static_cast<TDialogButton*>(w)->ModalResult();
-  if (result == kModalNone) return;
+  if (result == mrNone) return;
   window->result_ = result;
   window->hide();
 }
@@ -41,15 +41,15 @@ void MessageWindow::closeBox(Fl_Widget*, void* self) {
   // FLTK's last resort for an Esc that nothing took is this callback too.
   const bool escape =
       (Fl::event() == FL_SHORTCUT || Fl::event() == FL_KEYBOARD) && Fl::event_key() == FL_Escape;
-  if (escape && window->escapeResult_ == kModalNone) return;
-  window->result_ = escape ? window->escapeResult_ : kModalCancel;
+  if (escape && window->escapeResult_ == mrNone) return;
+  window->result_ = escape ? window->escapeResult_ : mrCancel;
   window->hide();
 }
 
 int MessageWindow::ShowModal() {
-  result_ = kModalNone;
+  result_ = mrNone;
   Application::instance().showModal(*this);
-  if (result_ == kModalNone) result_ = kModalCancel;
+  if (result_ == mrNone) result_ = mrCancel;
   return result_;
 }
 
@@ -61,7 +61,7 @@ void MessageWindow::show() {
 int MessageWindow::handle(int event) {
   const int taken = Fl_Double_Window::handle(event);
   if (taken || event != FL_SHORTCUT || Fl::event_key() != FL_Escape) return taken;
-  if (escapeResult_ != kModalNone) {
+  if (escapeResult_ != mrNone) {
     result_ = escapeResult_;
     hide();
   }

@@ -7,6 +7,7 @@
 #include <FL/Fl_Double_Window.H>
 
 #include "core/caption_layout.h"
+#include "core/message_kinds.h"
 #include "gui/color.h"
 #include "gui/fonts.h"
 
@@ -18,9 +19,13 @@ namespace tavilo::gui {
 class TDialogButton;
 class TTextLabel;
 
-inline constexpr int kModalNone = 0;
-inline constexpr int kModalOk = 1;
-inline constexpr int kModalCancel = 2;
+// The shared vocabulary of messages and modal results, as the windows name it.
+using core::TMsgType;
+using core::TMsgBtn;
+using core::TModalResult;
+using enum core::TMsgType;
+using enum core::TMsgBtn;
+using enum core::TModalResult;
 
 class MessageWindow : public Fl_Double_Window {
  public:
@@ -34,7 +39,7 @@ class MessageWindow : public Fl_Double_Window {
   // The button that has the focus when the window is shown.
   TDialogButton* FocusButton() const { return focusButton_; }
   void FocusButton(TDialogButton* button) { focusButton_ = button; }
-  // The answer of the Esc key; kModalNone (the default): Esc does nothing.
+  // The answer of the Esc key; mrNone (the default): Esc does nothing.
   int EscapeResult() const { return escapeResult_; }
   void EscapeResult(int result) { escapeResult_ = result; }
   // Sets the client area and keeps the window at that size.
@@ -51,8 +56,8 @@ class MessageWindow : public Fl_Double_Window {
   static void buttonPressed(Fl_Widget* w, void* self);
   static void closeBox(Fl_Widget* w, void* self);
 
-  int result_ = kModalNone;
-  int escapeResult_ = kModalNone;
+  int result_ = mrNone;
+  int escapeResult_ = mrNone;
   TDialogButton* focusButton_ = nullptr;
 };
 

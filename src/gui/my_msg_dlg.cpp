@@ -7,19 +7,18 @@
 
 namespace tavilo::gui {
 
-TmsgForm* msgForm = nullptr;
-
 namespace {
 
-// Holds the running call's form in msgForm, and gives the outer call's back at the end.
+// Holds the running call's form, and gives an outer call's back at the end.
 class CurrentForm {
  public:
-  explicit CurrentForm(TmsgForm* form) : previous_(msgForm) { msgForm = form; }
-  ~CurrentForm() { msgForm = previous_; }
+  CurrentForm(TmsgForm*& slot, TmsgForm* form) : slot_(slot), previous_(slot) { slot_ = form; }
+  ~CurrentForm() { slot_ = previous_; }
   CurrentForm(const CurrentForm&) = delete;
   CurrentForm& operator=(const CurrentForm&) = delete;
 
  private:
+  TmsgForm*& slot_;
   TmsgForm* previous_;
 };
 
@@ -28,7 +27,7 @@ class CurrentForm {
 int TmyMsgDlg::Execute(TMsgType icon, const std::string& caption, const std::string& text,
                        const std::string& question, TMsgBtn buttons) {
   const auto form = std::make_unique<TmsgForm>();
-  const CurrentForm current(form.get());
+  const CurrentForm current(form_, form.get());
   form->BG->StartColor(startColor_);
   form->BG->EndColor(endColor_);
   if (background_)

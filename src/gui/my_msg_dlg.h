@@ -47,6 +47,8 @@ class TmyMsgDlg {
   bool Sprache_D() const { return spracheD_; }
   void Sprache_D(bool on) { spracheD_ = on; }
   Fl_Window* Owner() const { return owner_; }
+  // The form of the Execute that is running (the innermost one), else nullptr.
+  TmsgForm* Form() const { return form_; }
 
   // An empty text, mtLeer or mbLeer takes the property of that name; an empty caption with
   // an empty CaptionText gives the icon type's default title. The properties stay as they
@@ -68,10 +70,8 @@ class TmyMsgDlg {
   TMsgBtn buttons_ = mbOK;
   TMsgType iconTyp_ = mtInformation;
   bool spracheD_ = true;
+  TmsgForm* form_ = nullptr;
 };
-
-// The form of the Execute that is running (the innermost one), else nullptr.
-extern TmsgForm* msgForm;
 
 }  // namespace tavilo::gui
 

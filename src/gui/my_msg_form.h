@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/message_kinds.h"
 #include "core/message_layout.h"
 #include "gui/message_window.h"
 
@@ -18,17 +19,6 @@ class TStyledButton;
 
 enum bTyp : std::uint8_t { btypNormal, btypLMD };
 
-// mtLeer and mbLeer mean: take the component's property.
-enum TMsgType : std::uint8_t { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom, mtLeer };
-enum TMsgBtn : std::uint8_t { mbJa, mbNein, mbOK, mbJaNein, mbJaNeinAbbruch, mbLeer, mbJaNeinAlle };
-
-// The modal results of the buttons.
-inline constexpr int mrOk = 1;
-inline constexpr int mrCancel = 2;
-inline constexpr int mrYes = 6;
-inline constexpr int mrNo = 7;
-inline constexpr int mrNoToAll = 9;
-inline constexpr int mrYesToAll = 10;
 
 class TmsgForm : public MessageWindow {
  public:

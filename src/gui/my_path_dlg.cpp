@@ -17,8 +17,6 @@
 
 namespace tavilo::gui {
 
-TPfadWahl* PfadWahl = nullptr;
-
 namespace {
 
 void setEnabled(Fl_Widget* w, bool on) {
@@ -45,10 +43,11 @@ void useEnglish(TPfadWahl& f) {
 
 bool TmyPathDlg::Execute() {
   TPfadWahl form;
-  PfadWahl = &form;
+  pfadWahl_ = &form;
   struct Release {
-    ~Release() { PfadWahl = nullptr; }
-  } release;
+    TPfadWahl*& slot;
+    ~Release() { slot = nullptr; }
+  } release{pfadWahl_};
 
   form.BG->StartColor(startColor_);
   form.BG->EndColor(endColor_);
@@ -69,7 +68,7 @@ bool TmyPathDlg::Execute() {
                                                 : "All Files (*.*)|*.*");
   if (!initialDir_.empty() && platform::isFolder(initialDir_)) form.DirectoryListBox1->Directory(initialDir_);
 
-  if (form.ShowModal() != kModalOk) return false;
+  if (form.ShowModal() != mrOk) return false;
   pfadname_ = core::withOneTrailingSlash(form.DirectoryListBox1->Directory());
   return true;
 }

@@ -12,9 +12,6 @@ namespace tavilo::gui {
 
 class TPfadWahl;
 
-// The chooser's window while an Execute runs, else nullptr.
-extern TPfadWahl* PfadWahl;
-
 class TmyPathDlg {
  public:
   // The window title; empty: "Ordner auswählen", or "Select Folder" in English.
@@ -50,6 +47,8 @@ class TmyPathDlg {
 
   // True when the user closed the window with OK; Pfadname keeps its value otherwise.
   bool Execute();
+  // The chooser's window while an Execute runs, else nullptr.
+  TPfadWahl* PfadWahl() const { return pfadWahl_; }
 
  private:
   std::string title_ = "Ordner auswählen";
@@ -63,6 +62,7 @@ class TmyPathDlg {
   std::string filter_;
   std::string fileName_ = "not used";
   std::string defaultExt_ = "not used";
+  TPfadWahl* pfadWahl_ = nullptr;
 };
 
 }  // namespace tavilo::gui

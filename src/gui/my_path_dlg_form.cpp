@@ -79,8 +79,8 @@ TPfadWahl::TPfadWahl() : MessageWindow(kClientWidth, kClientHeight) {
   edtPath->when(FL_WHEN_CHANGED);
   edtPath->callback(&call<&TPfadWahl::edtPathChange>, this);
 
-  AbbruchButton = makeButton(300, "Abbruch", glyphs::abortSign(), kModalCancel);
-  okButton = makeButton(205, "OK", glyphs::ok(), kModalOk);
+  AbbruchButton = makeButton(300, "Abbruch", glyphs::abortSign(), mrCancel);
+  okButton = makeButton(205, "OK", glyphs::ok(), mrOk);
   okButton->Default(true);
   connect(AbbruchButton);
   connect(okButton);

@@ -23,13 +23,13 @@ PlainBox::PlainBox(const std::string& text) : MessageWindow(150, 80) {
   const int width = std::max(text_->w() + 2 * kMargin, kButtonWidth + 4 * kMargin);
   const int buttonTop = text_->y() + text_->h() + kMargin;
   ok_ = new TBitBtn((width - kButtonWidth) / 2, buttonTop, kButtonWidth, kButtonHeight, "OK");
-  ok_->ModalResult(kModalOk);
+  ok_->ModalResult(mrOk);
   ok_->Default(true);
   connect(ok_);
   end();
   ClientSize(width, buttonTop + kButtonHeight + 12);
   copy_label(Application::instance().Title().c_str());
-  EscapeResult(kModalOk);
+  EscapeResult(mrOk);
   FocusButton(ok_);
 }
 

@@ -1,4 +1,5 @@
 #include "core/caption_layout.h"
+#include "core/text.h"
 
 #include <gtest/gtest.h>
 

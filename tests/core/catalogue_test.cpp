@@ -1,4 +1,5 @@
 #include "core/catalogue.h"
+#include "core/ini/config_file.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -61,9 +62,9 @@ class CatalogueMedium : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(root_); }
 
-  ConfigFile ini(const std::string& text) {
+  IniDocument ini(const std::string& text) {
     std::ofstream(root_ / "Tavilo.ini", std::ios::binary) << text;
-    return ConfigFile((root_ / "Tavilo.ini").string());
+    return ConfigFile((root_ / "Tavilo.ini").string()).read();
   }
   EntryView entry(const std::string& text, const std::string& emptyImage = "") {
     return readEntry(ini(text), dir_, 1, 1, emptyImage, "Keine Bemerkung");
@@ -118,7 +119,7 @@ TEST_F(CatalogueMedium, TypeEnablesItsButton) {
 }
 
 TEST_F(CatalogueMedium, EntryNamesListEmptyLinesForMissingKeys) {
-  const ConfigFile f = ini("[Gruppe_1]\nAnzahl=3\nProgramm_1=Eins\nProgramm_3=Drei\n[Gruppen]\nAnzahl=2000000000\n");
+  const IniDocument f = ini("[Gruppe_1]\nAnzahl=3\nProgramm_1=Eins\nProgramm_3=Drei\n[Gruppen]\nAnzahl=2000000000\n");
   EXPECT_EQ(readEntryNames(f, 1), (std::vector<std::string>{"Eins", "", "Drei"}));
   EXPECT_TRUE(readEntryNames(f, 2).empty());
   EXPECT_EQ(readGroupNames(f).size(), 10000u) << "a huge count is capped";
@@ -126,7 +127,7 @@ TEST_F(CatalogueMedium, EntryNamesListEmptyLinesForMissingKeys) {
 
 TEST_F(CatalogueMedium, AssociationsLastMatchingRowWins) {
   const std::string loc = dir_ + "doku/info.pdf";
-  ConfigFile f = ini("[Hiermit_Ausfuehren]\nAnzahl=3\nExt_1=.pdf\nProg_1=prog\\viewer\nExt_2=.txt\nProg_2=prog\\editor\n"
+  IniDocument f = ini("[Hiermit_Ausfuehren]\nAnzahl=3\nExt_1=.pdf\nProg_1=prog\\viewer\nExt_2=.txt\nProg_2=prog\\editor\n"
                      "Ext_3=.pdf\nProg_3=PROG\\Reader\n");
   EXPECT_EQ(planLaunch(f, dir_, loc, "/s", ".pdf"), (LaunchCommand{dir_ + "prog/reader", "\"" + loc + "\""}));
   EXPECT_EQ(planLaunch(f, dir_, dir_ + "setup.exe", "/s", ".exe"), (LaunchCommand{dir_ + "setup.exe", "/s"}));

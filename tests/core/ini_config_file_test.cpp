@@ -22,9 +22,9 @@ namespace {
 
 class ConfigFileTest : public TempTree {
  protected:
-  core::ConfigFile file(const std::string& content) {
+  core::IniDocument file(const std::string& content) {
     writeFile("Tavilo.ini", content);
-    return core::ConfigFile(path("Tavilo.ini"));
+    return core::ConfigFile(path("Tavilo.ini")).read();
   }
 };
 
@@ -63,7 +63,7 @@ TEST_F(ConfigFileTest, Colours) {
   }
   for (const char* bad : {"rot", "#FFC1C1", "$FFC1C1;", "\"$FF\"x", "$FF C1"}) {
     const auto ini = file(std::string("[Programm]\r\nFensterFarbe=") + bad + "\r\n");
-    const std::string shown = core::IniDocument::parse(std::string("[P]\r\nk=") + bad).value("P", "k");
+    const std::string shown = core::IniDocument::parse(std::string("[P]\r\nk=") + bad).ReadIniString("P", "k");
     try {
       ini.ReadIniColor("Programm", "FensterFarbe");
       ADD_FAILURE() << "no error for \"" << bad << "\"";
@@ -77,38 +77,38 @@ TEST_F(ConfigFileTest, Colours) {
 TEST_F(ConfigFileTest, MissingOrUnusableFileReadsEmpty) {
   const core::ConfigFile missing(path("fehlt/Tavilo.ini"));
   EXPECT_FALSE(missing.exists());
-  EXPECT_EQ(missing.ReadIniString("Programm", "Version"), "");
-  EXPECT_EQ(missing.ReadIniInteger("Gruppen", "Anzahl"), 0);
+  EXPECT_EQ(missing.read().ReadIniString("Programm", "Version"), "");
+  EXPECT_EQ(missing.read().ReadIniInteger("Gruppen", "Anzahl"), 0);
   makeFolder("ordner.ini");
   const core::ConfigFile folder(path("ordner.ini"));
   EXPECT_FALSE(folder.exists());
-  EXPECT_EQ(folder.ReadIniString("Programm", "Version"), "");
+  EXPECT_EQ(folder.read().ReadIniString("Programm", "Version"), "");
   ASSERT_EQ(::mkfifo(path("fifo.ini").c_str(), 0644), 0);
-  EXPECT_EQ(core::ConfigFile(path("fifo.ini")).ReadIniString("Programm", "Version"), "");
+  EXPECT_EQ(core::ConfigFile(path("fifo.ini")).read().ReadIniString("Programm", "Version"), "");
 }
 
 TEST_F(ConfigFileTest, TheDemoMediumInWindows1252) {
   const core::ConfigFile ini(std::string(TAVILO_SOURCE_DIR) + "/examples/demo-medium/Tavilo.ini");
   ASSERT_TRUE(ini.exists());
-  EXPECT_EQ(ini.ReadIniString("Programm", "Version"), "4.02");
-  EXPECT_EQ(ini.ReadIniString("Programm_1_2", "Bemerkung").substr(0, 7), "Öffnet");
-  EXPECT_GT(ini.ReadIniInteger("Gruppen", "Anzahl"), 0);
+  EXPECT_EQ(ini.read().ReadIniString("Programm", "Version"), "4.02");
+  EXPECT_EQ(ini.read().ReadIniString("Programm_1_2", "Bemerkung").substr(0, 7), "Öffnet");
+  EXPECT_GT(ini.read().ReadIniInteger("Gruppen", "Anzahl"), 0);
 }
 
 TEST_F(ConfigFileTest, WriteDefaultIniWritesTheSampleWhole) {
   const core::ConfigFile ini(path("Tavilo.ini"));
   ASSERT_FALSE(ini.exists());
-  EXPECT_EQ(ini.ReadIniString("Programm", "Version"), "");
+  EXPECT_EQ(ini.read().ReadIniString("Programm", "Version"), "");
   ini.WriteDefaultIni();
   ASSERT_TRUE(ini.exists());
   EXPECT_EQ(names(), std::vector<std::string>{"Tavilo.ini"});  // no temporary left behind
   const std::string text = readFile("Tavilo.ini");
-  const std::string date = ini.ReadIniString("Programm", "Erstell-Datum");
+  const std::string date = ini.read().ReadIniString("Programm", "Erstell-Datum");
   EXPECT_EQ(text, core::defaultIniText(date));
   EXPECT_EQ(date.size(), 19u) << date;
-  EXPECT_EQ(ini.ReadIniString("Programm", "Version"), "4.02");  // the new file is seen at once
-  EXPECT_EQ(ini.ReadIniInteger("Gruppen", "Anzahl"), 2);
-  EXPECT_TRUE(ini.ReadIniBool("Programm", "ShowOnlyUsedButton"));
+  EXPECT_EQ(ini.read().ReadIniString("Programm", "Version"), "4.02");  // the new file is seen at once
+  EXPECT_EQ(ini.read().ReadIniInteger("Gruppen", "Anzahl"), 2);
+  EXPECT_TRUE(ini.read().ReadIniBool("Programm", "ShowOnlyUsedButton"));
   struct stat st;
   ASSERT_EQ(::stat(path("Tavilo.ini").c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0644u);

@@ -33,7 +33,7 @@ std::string printable(const std::string& s) {
 void expectLookups(const std::vector<LookupCase>& cases) {
   for (const LookupCase& c : cases) {
     const auto doc = core::IniDocument::parse(c.text);
-    EXPECT_EQ(doc.value(c.section, c.key), c.expected)
+    EXPECT_EQ(doc.ReadIniString(c.section, c.key), c.expected)
         << c.what << ": [" << c.section << "] " << c.key << " in \"" << printable(c.text) << "\"";
   }
 }
@@ -123,12 +123,12 @@ TEST(IniDocument, FirstOccurrenceCounts) {
 TEST(IniDocument, MissingSectionsAndKeys) {
   const auto doc = core::IniDocument::parse("[Leer]\r\n[Voll]\r\nk=v\r\n");
   EXPECT_TRUE(doc.hasSection("Leer"));
-  EXPECT_EQ(doc.value("Leer", "k"), "");
-  EXPECT_EQ(doc.value("Fehlt", "k"), "");
+  EXPECT_EQ(doc.ReadIniString("Leer", "k"), "");
+  EXPECT_EQ(doc.ReadIniString("Fehlt", "k"), "");
   EXPECT_FALSE(doc.hasSection("Fehlt"));
   const auto empty = core::IniDocument::parse("");
   EXPECT_FALSE(empty.hasSection(""));
-  EXPECT_EQ(empty.value("", ""), "");
+  EXPECT_EQ(empty.ReadIniString("", ""), "");
 }
 
 TEST(IniDocument, LongValuesAreCutAtCharacters) {
@@ -152,14 +152,14 @@ TEST(IniDocument, LongValuesAreCutAtCharacters) {
   };
   for (const Case& c : cases) {
     const auto doc = core::IniDocument::parse("[S]\r\nk=" + c.value + "\r\nnext=1\r\n");
-    const std::string got = doc.value("S", "k");
+    const std::string got = doc.ReadIniString("S", "k");
     EXPECT_EQ(got.size(), c.expected.size()) << c.what;
     EXPECT_TRUE(got == c.expected) << c.what;
-    EXPECT_EQ(doc.value("S", "next"), "1") << c.what;
+    EXPECT_EQ(doc.ReadIniString("S", "next"), "1") << c.what;
   }
   // A Windows-1252 file: each byte becomes one character, two bytes in UTF-8.
   const auto ansi = core::IniDocument::parse("[S]\r\nk=" + std::string(3000, '\xE4') + "\r\n");
-  EXPECT_EQ(ansi.value("S", "k"), umlauts2047);
+  EXPECT_EQ(ansi.ReadIniString("S", "k"), umlauts2047);
 }
 
 TEST(IniDocument, EncodingOfTheFile) {
@@ -195,11 +195,11 @@ TEST(IniDocument, ArbitraryBytesDoNotHurt) {
   };
   for (const std::string& in : inputs) {
     const auto doc = core::IniDocument::parse(in);
-    (void)doc.value("Programm", "Version");
+    (void)doc.ReadIniString("Programm", "Version");
     (void)doc.hasSection("Gruppen");
   }
   const auto doc = core::IniDocument::parse(picture + "\r\n[Programm]\r\nVersion=4.02\r\n");
-  EXPECT_EQ(doc.value("Programm", "Version"), "4.02");
+  EXPECT_EQ(doc.ReadIniString("Programm", "Version"), "4.02");
 }
 
 }  // namespace

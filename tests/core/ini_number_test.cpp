@@ -93,7 +93,7 @@ TEST(Version, Rule) {
       {" 4", false}, {"-4", false}, {".5", false},
   };
   for (const auto& [v, accepted] : cases) EXPECT_EQ(core::versionAccepted(v), accepted) << "\"" << v << "\"";
-  EXPECT_TRUE(core::versionAccepted(core::kProgVersion));
+  EXPECT_TRUE(core::versionAccepted(core::ProgVersion));
 }
 
 }  // namespace

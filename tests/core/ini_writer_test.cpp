@@ -114,23 +114,23 @@ TEST(DefaultIni, WholeTextByteForByte) {
 
 TEST(DefaultIni, ReadsBackAsTwoGroupsOfTwoProgramme) {
   const auto doc = core::IniDocument::parse(core::defaultIniText("01.01.2027 00:00:00"));
-  EXPECT_TRUE(core::versionAccepted(doc.value("Programm", "Version")));
-  EXPECT_EQ(doc.value("Programm", "VerlaufFarbe"), "$75C5F0");
-  EXPECT_EQ(doc.value("Programm", "TitelFarbe"), "$FF0000");
-  EXPECT_EQ(doc.value("Programm", "Rahmen_SchriftFarbe"), "$FF0000");
-  EXPECT_EQ(doc.value("Programm", ""), "====================");
-  EXPECT_EQ(doc.value("Gruppen", "Anzahl"), "2");
+  EXPECT_TRUE(core::versionAccepted(doc.ReadIniString("Programm", "Version")));
+  EXPECT_EQ(doc.ReadIniString("Programm", "VerlaufFarbe"), "$75C5F0");
+  EXPECT_EQ(doc.ReadIniString("Programm", "TitelFarbe"), "$FF0000");
+  EXPECT_EQ(doc.ReadIniString("Programm", "Rahmen_SchriftFarbe"), "$FF0000");
+  EXPECT_EQ(doc.ReadIniString("Programm", ""), "====================");
+  EXPECT_EQ(doc.ReadIniString("Gruppen", "Anzahl"), "2");
   for (int g = 1; g <= 2; ++g) {
     const std::string group = "Gruppe_" + std::to_string(g);
-    EXPECT_EQ(doc.value("Gruppen", group), "Gruppe " + std::to_string(g));
-    EXPECT_EQ(doc.value(group, "Anzahl"), "2") << group;
+    EXPECT_EQ(doc.ReadIniString("Gruppen", group), "Gruppe " + std::to_string(g));
+    EXPECT_EQ(doc.ReadIniString(group, "Anzahl"), "2") << group;
     for (int n = 1; n <= 2; ++n) {
       const std::string entry = "Programm_" + std::to_string(g) + "_" + std::to_string(n);
-      EXPECT_EQ(doc.value(group, "Programm_" + std::to_string(n)),
+      EXPECT_EQ(doc.ReadIniString(group, "Programm_" + std::to_string(n)),
                 "Programm " + std::to_string(n) + " in Gruppe " + std::to_string(g));
-      EXPECT_EQ(doc.value(entry, "Typ"), "Programm") << entry;
-      EXPECT_EQ(doc.value(entry, "Location"), "c:\\") << entry;
-      EXPECT_EQ(doc.value(entry, "Link"), n == 1 ? "[http://www.tavilo.example/+zur Homepage]" : "") << entry;
+      EXPECT_EQ(doc.ReadIniString(entry, "Typ"), "Programm") << entry;
+      EXPECT_EQ(doc.ReadIniString(entry, "Location"), "c:\\") << entry;
+      EXPECT_EQ(doc.ReadIniString(entry, "Link"), n == 1 ? "[http://www.tavilo.example/+zur Homepage]" : "") << entry;
     }
   }
 }

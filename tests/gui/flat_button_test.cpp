@@ -22,7 +22,7 @@ class FlatButtonPixels : public ::testing::Test {
     button_ = new TFlatButton(50, 20, 100, 22, "Kopieren");
     button_->Border(true);
     button_->Font({"Arial", 12, true, kBlack});
-    button_->callback([](Fl_Widget*, void* n) { ++*static_cast<int*>(n); }, &clicks_);
+    button_->OnClick([this] { ++clicks_; });
     win_->end();
   }
   // A pixel inside the border that no caption covers.

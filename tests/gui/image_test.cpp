@@ -192,7 +192,7 @@ TEST_F(ImagePixels, LeftClickCallsTheCallbackAndOnMouseSeesEvents) {
   TImage& img = make(40, 20);
   int clicks = 0;
   std::vector<std::string> seen;
-  img.callback([](Fl_Widget*, void* n) { ++*static_cast<int*>(n); }, &clicks);
+  img.OnClick([&clicks] { ++clicks; });
   img.OnMouse([&](int event, int x, int y) {
     seen.push_back(std::to_string(event) + "@" + std::to_string(x) + "," + std::to_string(y));
   });

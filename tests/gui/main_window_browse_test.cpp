@@ -32,15 +32,15 @@ TEST_F(Browsing, StartsOnGroupOneAndItsFirstEntry) {
   auto w = open("[Gruppen]\nAnzahl=2\nGruppe_1=A\nGruppe_2=B\n[Gruppe_1]\nAnzahl=2\nProgramm_1=Eins\nProgramm_2=Zwei\n"
                 "[Programm_1_1]\nTyp=Programm\nLocation=eins.sh\nScreenshot=BILDER\\Eins.BMP\nBemerkung=Erstes\n"
                 "Link=[http://a.example+Seite A]\n");
-  EXPECT_EQ(w->CurGroup, 1);
-  EXPECT_EQ(w->CurEntry, 1);
+  EXPECT_EQ(w->Model().CurGroup, 1);
+  EXPECT_EQ(w->Model().CurEntry, 1);
   EXPECT_EQ(w->lbGruppe->ItemIndex(), 0);
   EXPECT_EQ(w->lbProgramm->ItemIndex(), 0);
   ASSERT_EQ(w->lbProgramm->Count(), 2);
-  EXPECT_EQ(w->EntryLocation, medium_.dir() + "eins.sh");
-  EXPECT_EQ(w->EntryExt, ".sh");
-  EXPECT_EQ(w->EntryType, "programm");
-  EXPECT_EQ(w->ShownPicture, medium_.dir() + "bilder/eins.bmp");
+  EXPECT_EQ(w->Model().EntryLocation, medium_.dir() + "eins.sh");
+  EXPECT_EQ(w->Model().EntryExt, ".sh");
+  EXPECT_EQ(w->Model().EntryType, "programm");
+  EXPECT_EQ(w->Model().ShownPicture, medium_.dir() + "bilder/eins.bmp");
   EXPECT_EQ(w->Bemerkung->Text(), "Erstes");
   EXPECT_TRUE(w->btnStarten->active());
   EXPECT_TRUE(w->Startenoeffnen1().Enabled);
@@ -49,7 +49,7 @@ TEST_F(Browsing, StartsOnGroupOneAndItsFirstEntry) {
   EXPECT_TRUE(w->WebLabel1->visible());
   EXPECT_EQ(w->WebLabel1->Caption(), "[ Seite A ]");
   EXPECT_EQ(Application::instance().hintOf(w->WebLabel1), "Link zu: http://a.example");
-  EXPECT_EQ(w->LinkAddress, "http://a.example");
+  EXPECT_EQ(w->Model().LinkAddress, "http://a.example");
   EXPECT_TRUE(w->Bevel1->visible());
   EXPECT_EQ(at(*w->Bevel1).top, at(*w->WebLabel1).top + w->WebLabel1->h());
   // 400 x 300 fitted into the picture panel.
@@ -66,16 +66,16 @@ TEST_F(Browsing, PictureChoiceAndPlaceholder) {
                 "[Programm_1_1]\nLocation=fotos\\STRAND.JPG\n"
                 "[Programm_1_2]\nLocation=doku.txt\nScreenshot=fehlt.jpg\n"
                 "[Programm_1_3]\nLocation=kaputt.gif\n");
-  EXPECT_EQ(w->ShownPicture, medium_.dir() + "fotos/strand.jpg") << "a picture entry shows itself";
+  EXPECT_EQ(w->Model().ShownPicture, medium_.dir() + "fotos/strand.jpg") << "a picture entry shows itself";
   w->lbProgramm->ItemIndex(1);
   w->lbProgrammClick();
-  EXPECT_EQ(w->ShownPicture, "") << "no Leer_Image configured: the placeholder";
+  EXPECT_EQ(w->Model().ShownPicture, "") << "no Leer_Image configured: the placeholder";
   EXPECT_EQ(at(*w->imgScreenshot), (Rect{0, 0, w->pnImage->w(), w->pnImage->h()}));
 
   medium_.file("kaputt.gif", "GIF89a not really");
   w->lbProgramm->ItemIndex(2);
   w->lbProgrammClick();
-  EXPECT_EQ(w->ShownPicture, "") << "a picture that cannot be decoded shows the placeholder";
+  EXPECT_EQ(w->Model().ShownPicture, "") << "a picture that cannot be decoded shows the placeholder";
   EXPECT_NE(w->MyStatusBar1->Caption().find("kaputt.gif"), std::string::npos) << w->MyStatusBar1->Caption();
   EXPECT_EQ(w->Bemerkung->Text(), "Nichts dazu") << "the rest of the entry is shown as usual";
 }
@@ -85,8 +85,8 @@ TEST_F(Browsing, StandByPictureFromLeerImage) {
   auto w2 = openWith("[Programm]\nVersion=4.02\nLeer_Image=bilder\\standby.bmp\n"
                      "[Gruppen]\nAnzahl=1\n[Gruppe_1]\nAnzahl=1\n[Programm_1_1]\nLocation=doku.txt\n"
                      "[Hiermit_Ausfuehren]\nAnzahl=0\n");
-  EXPECT_EQ(w2->EmptyImageFile, medium_.dir() + "bilder/standby.bmp");
-  EXPECT_EQ(w2->ShownPicture, medium_.dir() + "bilder/standby.bmp");
+  EXPECT_EQ(w2->Model().EmptyImageFile, medium_.dir() + "bilder/standby.bmp");
+  EXPECT_EQ(w2->Model().ShownPicture, medium_.dir() + "bilder/standby.bmp");
 }
 
 TEST_F(Browsing, CountsAboveTheKeysListEmptyRows) {
@@ -96,8 +96,8 @@ TEST_F(Browsing, CountsAboveTheKeysListEmptyRows) {
   EXPECT_EQ(w->lbProgramm->Item(2), "");
   w->lbProgramm->ItemIndex(2);
   w->lbProgrammClick();
-  EXPECT_EQ(w->CurEntry, 3);
-  EXPECT_EQ(w->ShownPicture, "");
+  EXPECT_EQ(w->Model().CurEntry, 3);
+  EXPECT_EQ(w->Model().ShownPicture, "");
   EXPECT_FALSE(w->WebLabel1->visible());
   EXPECT_EQ(w->Bemerkung->Text(), "");
   EXPECT_FALSE(w->btnStarten->active());
@@ -128,7 +128,7 @@ TEST_F(Browsing, LinksDescriptionsAndTypes) {
     if (c.linkCaption) {
       EXPECT_EQ(w->WebLabel1->Caption(), c.linkCaption) << c.keys;
     } else {
-      EXPECT_EQ(w->LinkAddress, "") << c.keys;
+      EXPECT_EQ(w->Model().LinkAddress, "") << c.keys;
     }
     EXPECT_EQ(w->Bemerkung->Text(), c.remark) << c.keys;
     EXPECT_EQ(w->btnStarten->active() != 0, c.start) << c.keys;
@@ -166,11 +166,11 @@ TEST_F(Browsing, ClicksChooseRowsAndAClickBelowThemKeepsTheChoice) {
   test::sendMouse(*w, FL_PUSH, list.x() + 20, list.y() + 2 + 13 + 6);
   test::sendMouse(*w, FL_RELEASE, list.x() + 20, list.y() + 2 + 13 + 6);
   EXPECT_EQ(list.ItemIndex(), 1);
-  EXPECT_EQ(w->EntryLocation, medium_.dir() + "b");
+  EXPECT_EQ(w->Model().EntryLocation, medium_.dir() + "b");
   test::sendMouse(*w, FL_PUSH, list.x() + 20, list.y() + list.h() - 10);
   test::sendMouse(*w, FL_RELEASE, list.x() + 20, list.y() + list.h() - 10);
   EXPECT_EQ(list.ItemIndex(), 1);
-  EXPECT_EQ(w->CurEntry, 2);
+  EXPECT_EQ(w->Model().CurEntry, 2);
 }
 
 TEST_F(Browsing, AGroupWithoutEntriesOffersNothing) {
@@ -180,8 +180,8 @@ TEST_F(Browsing, AGroupWithoutEntriesOffersNothing) {
   w->lbGruppe->ItemIndex(1);
   w->lbGruppeClick();
   EXPECT_EQ(w->lbProgramm->Count(), 0);
-  EXPECT_EQ(w->EntryLocation, "");
-  EXPECT_EQ(w->ShownPicture, "");
+  EXPECT_EQ(w->Model().EntryLocation, "");
+  EXPECT_EQ(w->Model().ShownPicture, "");
   EXPECT_FALSE(w->WebLabel1->visible());
   EXPECT_EQ(w->Bemerkung->Text(), "");
   EXPECT_FALSE(w->btnStarten->active());
@@ -194,7 +194,7 @@ TEST_F(Browsing, ReactivationAfterADialogRelistsTheChosenGroup) {
   w->lbGruppeClick();
   w->lbProgramm->ItemIndex(1);
   w->lbProgrammClick();
-  EXPECT_EQ(w->EntryLocation, medium_.dir() + "b2");
+  EXPECT_EQ(w->Model().EntryLocation, medium_.dir() + "b2");
   // The configuration changes on disk meanwhile; the next activation shows it.
   medium_.ini(std::string(kBase) +
               "[Gruppen]\nAnzahl=2\nGruppe_1=A\nGruppe_2=B\n[Gruppe_1]\nAnzahl=1\nProgramm_1=A1\n"
@@ -203,11 +203,11 @@ TEST_F(Browsing, ReactivationAfterADialogRelistsTheChosenGroup) {
   dialog.end();
   test::answerNextModal([](Fl_Window& d) { d.hide(); });
   Application::instance().showModal(dialog);
-  EXPECT_EQ(w->CurGroup, 2);
+  EXPECT_EQ(w->Model().CurGroup, 2);
   EXPECT_EQ(w->lbProgramm->Count(), 3);
   EXPECT_EQ(w->lbProgramm->ItemIndex(), 0);
   EXPECT_EQ(w->lbGruppe->ItemIndex(), 0) << "the highlight moves to the first rows";
-  EXPECT_EQ(w->CurEntry, 1);
+  EXPECT_EQ(w->Model().CurEntry, 1);
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ TEST(MainWindowCreate, WithoutAFileTheSampleIsWrittenAndShown) {
   EXPECT_EQ(w->lbGruppe->Item(0), "Gruppe 1");
   EXPECT_EQ(w->lbGruppe->Item(1), "Gruppe 2");
   EXPECT_EQ(w->cd_titel->Caption(), "Velmora");
-  EXPECT_EQ(w->IniFileName, medium.dir() + "Tavilo.ini");
+  EXPECT_EQ(w->Model().IniFileName, medium.dir() + "Tavilo.ini");
 
   // The rounded shape: corners cut, the middle row full width plus one.
   const test::ShapeInfo shape = test::boundingShape(*w);
@@ -83,7 +83,7 @@ TEST(MainWindowCreate, TheSampleFileGivesTheWorkedLayout) {
   EXPECT_EQ(at(*w->Gruppen_Ueberschrift).top, 16);
   EXPECT_EQ(at(*w->Programm_Ueberschrift).top, 16);
   EXPECT_EQ(w->Gruppen_Ueberschrift->Caption(), "Gruppen");
-  EXPECT_TRUE(w->ShowOnlyUsedButtons);
+  EXPECT_TRUE(w->Model().ShowOnlyUsedButtons);
 }
 
 TEST(MainWindowCreate, ButtonRowFollowsTheWidthWithHalvesToEven) {
@@ -133,7 +133,7 @@ TEST(MainWindowCreate, AColourThatIsNoNumberStopsTheStart) {
   EXPECT_EQ(w.lbGruppe->Color(), 0x75C5F0u) << "the lists keep their design colour";
   EXPECT_EQ(fromFl(w.color()), 0x00FF00u) << "the frame colour came before the error";
   EXPECT_EQ(w.IF_Gradient1->StartColor(), 0x4080FFu);
-  EXPECT_EQ(w.GradientStartColor, 0u);
+  EXPECT_EQ(w.Model().GradientStartColor, 0u);
   EXPECT_EQ(w.w(), 500);
   EXPECT_FALSE(w.Frameless());
   EXPECT_EQ(w.lbGruppe->Count(), 0);
@@ -188,8 +188,8 @@ TEST(MainWindowCreate, ColoursAndSizesOfTheConfiguration) {
   EXPECT_EQ(w->IF_Gradient1->StartColor(), 0x000080u);
   EXPECT_EQ(w->IF_Gradient2->StartColor(), 0x000080u);
   EXPECT_EQ(w->IF_Gradient2->EndColor(), 0x008000u);
-  EXPECT_EQ(w->GradientStartColor, 0x000080u);
-  EXPECT_EQ(w->GradientEndColor, 0x008000u);
+  EXPECT_EQ(w->Model().GradientStartColor, 0x000080u);
+  EXPECT_EQ(w->Model().GradientEndColor, 0x008000u);
   EXPECT_EQ(w->IF_Gradient3->StartColor(), 0x010203u);
   EXPECT_EQ(w->IF_Gradient3->EndColor(), 0x040506u);
   EXPECT_EQ(w->IF_Gradient4->StartColor(), 0x040506u);
@@ -200,7 +200,7 @@ TEST(MainWindowCreate, ColoursAndSizesOfTheConfiguration) {
   EXPECT_EQ(w->Programm_Ueberschrift_2->Font().color, 0x222222u);
   EXPECT_EQ(w->w(), 700);
   EXPECT_EQ(w->h(), 600);
-  EXPECT_FALSE(w->ShowOnlyUsedButtons);
+  EXPECT_FALSE(w->Model().ShowOnlyUsedButtons);
   EXPECT_FALSE(w->btnStarten->active());
   EXPECT_TRUE(w->btnCDdurchsuchen->active());
 }

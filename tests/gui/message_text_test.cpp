@@ -22,6 +22,12 @@ namespace {
 
 const FontSpec kTextFont{"MS Sans Serif", 11, true, 0x000000};
 
+// The box of the test run, as the program entry owns one for its run.
+Tmymsg& theBox() {
+  static Tmymsg box;
+  return box;
+}
+
 // Runs MyMessageBox while `answer` handles the shown box; returns its result.
 int boxAnswering(const std::function<void(Tmymsg&)>& answer, int icon, const std::string& caption,
                  const std::string& text, const std::string& question, int buttons) {
@@ -31,7 +37,7 @@ int boxAnswering(const std::function<void(Tmymsg&)>& answer, int icon, const std
     answer(*box);
     if (w.shown()) test::pressCloseBox(w);
   });
-  return MyMessageBox(icon, caption, text, question, buttons);
+  return theBox().MyMessageBox(static_cast<TMsgType>(icon), caption, text, question, static_cast<TMsgBtn>(buttons));
 }
 
 struct Seen {
@@ -186,29 +192,33 @@ TEST(MyMessageBox, EachMessageIsSpacedByItsOwnTexts) {
 }
 
 TEST(MyMessageBox, OneBoxForTheWholeRun) {
-  createMymsg();
-  Tmymsg* box = mymsg;
-  ASSERT_NE(box, nullptr);
-  createMymsg();
-  EXPECT_EQ(mymsg, box);
-  Tmymsg* shown = nullptr;
-  boxAnswering([&](Tmymsg& b) { shown = &b; }, 2, "", "Text", "", 2);
-  EXPECT_EQ(shown, box);
-  EXPECT_FALSE(box->shown()) << "hidden between calls";
-  EXPECT_EQ(box->Anzeigetext->Caption(), "Text") << "what a call set stays until the next";
+  Tmymsg& box = theBox();
+  installMessageBoxes(box);
+  for (const char* text : {"Eins", "Zwei"}) {
+    Fl_Window* shown = nullptr;
+    test::answerNextModal([&](Fl_Window& w) {
+      shown = &w;
+      test::pressCloseBox(w);
+    });
+    core::MyMessageBox(core::mtInformation, "", text, "", core::mbOK);
+    EXPECT_EQ(shown, &box) << text;
+    EXPECT_FALSE(box.shown()) << "hidden between calls";
+    EXPECT_EQ(box.Anzeigetext->Caption(), text) << "what a call set stays until the next";
+  }
+  core::setMyMessageBox(nullptr);
 }
 
 TEST(MyMessageBox, InstalledIntoCore) {
-  installMessageBoxes();
+  installMessageBoxes(theBox());
   Seen s;
   const int result = [&] {
     test::answerNextModal([&](Fl_Window& w) {
       s = look(dynamic_cast<Tmymsg&>(w));
       test::findButton(w, "&Ja")->do_callback();
     });
-    return core::MyMessageBox(core::kIconConfirmation, "", "Ordner \n\n/A&B", "LÖSCHEN ?", core::kButtonsYesNo);
+    return core::MyMessageBox(core::mtConfirmation, "", "Ordner \n\n/A&B", "LÖSCHEN ?", core::mbJaNein);
   }();
-  EXPECT_EQ(result, core::kResultYes);
+  EXPECT_EQ(result, core::mrYes);
   EXPECT_EQ(s.title, "Bestätigung");
 
   Application::instance().Title("Tavilo");

@@ -37,7 +37,7 @@ int executeAnswering(TmyMsgDlg& dlg, const std::function<void(TmsgForm&)>& answe
   test::answerNextModal([&](Fl_Window& w) {
     auto* form = dynamic_cast<TmsgForm*>(&w);
     ASSERT_NE(form, nullptr);
-    ASSERT_EQ(form, msgForm);
+    ASSERT_EQ(form, dlg.Form());
     answer(*form);
     if (w.shown()) test::pressCloseBox(w);  // never leave a test hanging
   });
@@ -294,7 +294,7 @@ TEST(MyMsgDlg, AFreshFormForEveryCall) {
     first = &f;
     firstChildren = f.children();
   });
-  EXPECT_EQ(msgForm, nullptr) << "the form is freed after the call";
+  EXPECT_EQ(dlg.Form(), nullptr) << "the form is freed after the call";
   executeAnswering(dlg, [&](TmsgForm& f) {
     secondChildren = f.children();
     EXPECT_EQ(f.Anzeigetext->Caption(), "Text");

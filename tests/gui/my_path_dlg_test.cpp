@@ -51,7 +51,7 @@ bool executeAnswering(TmyPathDlg& dlg, const std::function<void(TPfadWahl&)>& an
   test::answerNextModal([&](Fl_Window& w) {
     auto* form = dynamic_cast<TPfadWahl*>(&w);
     ASSERT_NE(form, nullptr);
-    ASSERT_EQ(form, PfadWahl);
+    ASSERT_EQ(form, dlg.PfadWahl());
     answer(*form);
     if (w.shown()) test::pressCloseBox(w);
   });
@@ -112,7 +112,7 @@ TEST_F(PathDlg, OkGivesTheListedFolderWithExactlyOneSlash) {
     })) << c.initial;
     EXPECT_EQ(dlg.Pfadname(), c.chosen) << c.initial;
     EXPECT_EQ(shown, c.chosen) << "the edit field shows the folder: " << c.initial;
-    EXPECT_EQ(PfadWahl, nullptr) << "the form is gone after the call";
+    EXPECT_EQ(dlg.PfadWahl(), nullptr) << "the form is gone after the call";
   }
 }
 

@@ -24,9 +24,9 @@ struct ShownMessage {
 
 class MessageRecorder {
  public:
-  explicit MessageRecorder(int answer = core::kResultYes) : answer_(answer) {
-    core::setMyMessageBox([this](int icon, const std::string& caption, const std::string& text,
-                                 const std::string& question, int buttons) {
+  explicit MessageRecorder(int answer = core::mrYes) : answer_(answer) {
+    core::setMyMessageBox([this](core::TMsgType icon, const std::string& caption, const std::string& text,
+                                 const std::string& question, core::TMsgBtn buttons) {
       messages.push_back({icon, caption, text, question, buttons});
       return answer_;
     });

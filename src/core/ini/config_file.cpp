@@ -1,33 +1,43 @@
 #include "core/ini/config_file.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <utility>
 
 #include "core/error.h"
-#include "core/ini/config_cache.h"
 #include "core/ini/default_ini.h"
-#include "core/ini/ini_number.h"
 #include "platform/platform.h"
 
 namespace tavilo::core {
 
+namespace {
+
+// false when the file cannot be opened or a read fails.
+bool readBytes(const std::string& path, std::string& bytes) {
+  platform::File file = platform::File::openRead(path);
+  if (!file.isOpen()) return false;
+  const platform::FileStatus status = file.status();
+  if (!status.isRegular) return false;
+  bytes.reserve(std::min(static_cast<std::size_t>(std::max<std::int64_t>(status.size, 0)), kMaxIniBytes));
+  char buffer[64 * 1024];
+  while (bytes.size() < kMaxIniBytes) {
+    const std::size_t want = std::min(sizeof buffer, kMaxIniBytes - bytes.size());
+    const std::int64_t n = file.read(buffer, want);
+    if (n < 0) return false;
+    if (n == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+}  // namespace
+
 ConfigFile::ConfigFile(std::string path) : path_(std::move(path)) {}
 
-std::string ConfigFile::ReadIniString(std::string_view section, std::string_view key) const {
-  return loadConfigDocument(path_)->value(section, key);
-}
-
-std::int32_t ConfigFile::ReadIniInteger(std::string_view section, std::string_view key) const {
-  return lenientInteger(ReadIniString(section, key));
-}
-
-bool ConfigFile::ReadIniBool(std::string_view section, std::string_view key) const {
-  return ReadIniInteger(section, key) != 0;
-}
-
-std::optional<std::uint32_t> ConfigFile::ReadIniColor(std::string_view section, std::string_view key) const {
-  const std::string text = ReadIniString(section, key);
-  if (text.empty()) return std::nullopt;
-  return static_cast<std::uint32_t>(strictInteger(text)) & 0xFFFFFFu;
+IniDocument ConfigFile::read() const {
+  std::string bytes;
+  if (!readBytes(path_, bytes)) return {};
+  return IniDocument::parse(std::move(bytes));
 }
 
 bool ConfigFile::exists() const { return platform::fileExists(path_); }

@@ -1,29 +1,27 @@
-// The configuration file at one path, with the program's reading operations.
-// Every read checks the file again (a change on disk shows at the next read);
-// a missing file reads as empty.
+// The configuration file at one path. read() takes one snapshot of it: a
+// handler reads the file once when it starts and every key from that
+// snapshot, so an edit on disk shows at the next action.
 #ifndef TAVILO_CORE_INI_CONFIG_FILE_H
 #define TAVILO_CORE_INI_CONFIG_FILE_H
 
-#include <cstdint>
-#include <optional>
+#include <cstddef>
 #include <string>
-#include <string_view>
+
+#include "core/ini/ini_document.h"
 
 namespace tavilo::core {
+
+// Files larger than this are read up to this size only.
+inline constexpr std::size_t kMaxIniBytes = 64u << 20;
 
 class ConfigFile {
  public:
   explicit ConfigFile(std::string path);
   const std::string& path() const { return path_; }
 
-  // "" when the file, the section or the key is missing.
-  std::string ReadIniString(std::string_view section, std::string_view key) const;
-  // lenientInteger of the value: 0 when missing, empty or not a number.
-  std::int32_t ReadIniInteger(std::string_view section, std::string_view key) const;
-  bool ReadIniBool(std::string_view section, std::string_view key) const;
-  // std::nullopt for an empty value (the window keeps its design colour);
-  // otherwise the strict conversion (throws core::Error), the low 24 bits ($BBGGRR).
-  std::optional<std::uint32_t> ReadIniColor(std::string_view section, std::string_view key) const;
+  // The file as it is now; an empty document when it is missing, not a
+  // regular file or cannot be read.
+  IniDocument read() const;
 
   // A file (not a folder) exists at the path.
   bool exists() const;

@@ -27,7 +27,7 @@ std::string defaultIniText(const std::string& dateText) {
   IniWriter w;
   const char* p = "Programm";
   w.write(p, "Erstellt mit", "Tavilo");
-  w.write(p, "Version", kProgVersion);
+  w.write(p, "Version", ProgVersion);
   w.write(p, "Erstell-Datum", dateText);
   w.write(p, "FensterFarbe", "$FFC1C1");
   w.write(p, "Fenster_Schriftfarbe", "$000000");

@@ -1,35 +1,16 @@
 #include "core/ini/ini_document.h"
 
+#include <algorithm>
+#include <cstring>
+
+#include "core/ini/ini_lines.h"
+#include "core/ini/ini_number.h"
 #include "core/ini/ini_text.h"
+#include "core/text.h"
 
 namespace tavilo::core {
 
 namespace {
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view trimBlanks(std::string_view s) {
-  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
-std::string_view unquote(std::string_view s) {
-  if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front())
-    return s.substr(1, s.size() - 2);
-  return s;
-}
-
-// The first `maxChars` characters of a valid UTF-8 text.
-std::string_view firstChars(std::string_view text, std::size_t maxChars) {
-  std::size_t chars = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
-    if (chars == maxChars) return text.substr(0, i);
-    ++chars;
-  }
-  return text;
-}
 
 // Folds byte i of a UTF-8 name. A byte after 0xC3 (always a lead byte) is
 // the second byte of U+00C0..U+00FF; U+00C0..U+00DE without U+00D7 fold.
@@ -41,23 +22,8 @@ unsigned char foldAt(std::string_view s, std::size_t i) {
   return b;
 }
 
-bool foldedEqual(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (foldAt(a, i) != foldAt(b, i)) return false;
-  return true;
-}
-
-std::uint64_t foldedHash(std::size_t section, std::string_view key) {
-  std::uint64_t h = 1469598103934665603ull ^ (section * 0x9E3779B97F4A7C15ull);
-  for (std::size_t i = 0; i < key.size(); ++i) {
-    h ^= foldAt(key, i);
-    h *= 1099511628211ull;
-  }
-  h ^= h >> 33;
-  h *= 0xFF51AFD7ED558CCDull;
-  return h ^ (h >> 33);
-}
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
 
 }  // namespace
 
@@ -67,100 +33,106 @@ std::string foldIniName(std::string_view name) {
   return out;
 }
 
-// A slot holds the entry's number + 1 in its low half and the upper half of
-// the hash in its high half, so that probing rarely touches an entry.
-namespace {
-constexpr std::uint64_t slotFor(std::size_t entry, std::uint64_t hash) {
-  return (hash & 0xFFFFFFFF00000000ull) | static_cast<std::uint64_t>(entry + 1);
-}
-}  // namespace
-
-void IniDocument::grow() {
-  const std::size_t size = slots_.empty() ? 64 : slots_.size() * 2;
-  slots_.assign(size, 0);
-  const std::size_t mask = size - 1;
-  for (std::size_t e = 0; e < entries_.size(); ++e) {
-    const std::uint64_t hash = entries_[e].hash;
-    std::size_t at = hash & mask;
-    while (slots_[at] != 0) at = (at + 1) & mask;
-    slots_[at] = slotFor(e, hash);
-  }
-}
-
-const IniDocument::Entry* IniDocument::find(std::size_t section, std::string_view key, std::uint64_t hash) const {
-  if (slots_.empty()) return nullptr;
-  const std::size_t mask = slots_.size() - 1;
-  const std::uint64_t tag = hash & 0xFFFFFFFF00000000ull;
-  for (std::size_t at = hash & mask; slots_[at] != 0; at = (at + 1) & mask) {
-    if ((slots_[at] & 0xFFFFFFFF00000000ull) != tag) continue;
-    const Entry& e = entries_[(slots_[at] & 0xFFFFFFFFu) - 1];
-    if (e.section == section && foldedEqual({text_.data() + e.keyAt, e.keyLength}, key)) return &e;
-  }
-  return nullptr;
-}
-
-void IniDocument::addEntry(std::size_t section, std::string_view key, std::string_view value) {
-  const std::uint64_t hash = foldedHash(section, key);
-  if (find(section, key, hash)) return;  // the first occurrence counts
-  // Entry numbers have 32 bits; a file with more key lines is beyond the size
-  // limit of the reader anyway.
-  if (entries_.size() >= 0xFFFFFFFEu) return;
-  if ((entries_.size() + 1) * 2 > slots_.size()) grow();
-  const auto offset = [this](std::string_view piece) { return static_cast<std::size_t>(piece.data() - text_.data()); };
-  entries_.push_back({section, hash, offset(key), key.size(), offset(value), value.size()});
-  const std::size_t mask = slots_.size() - 1;
-  std::size_t at = hash & mask;
-  while (slots_[at] != 0) at = (at + 1) & mask;
-  slots_[at] = slotFor(entries_.size() - 1, hash);
-}
-
-IniDocument IniDocument::parse(std::string_view bytes) {
+IniDocument IniDocument::parse(std::string bytes) {
   IniDocument doc;
-  doc.text_ = decodeIniBytes(bytes);
-  const std::string_view all(doc.text_);
-  constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-  std::size_t section = kNone;  // kNone before the first section and in a repeated one
+  const std::string_view body = withoutBom(bytes);
+  if (body.size() != bytes.size()) bytes.erase(0, bytes.size() - body.size());
+  doc.bytes_ = std::move(bytes);
+  doc.utf8_ = isValidUtf8(doc.bytes_);
+
+  // Section headers are the lines whose first non-blank character is '['.
+  // Searching for '[' skips the key lines without splitting them.
+  const std::string_view all(doc.bytes_);
+  const char* const data = all.data();
+  const std::size_t size = all.size();
   std::size_t pos = 0;
-  while (pos < all.size()) {
-    std::size_t end = pos;
-    while (end < all.size() && all[end] != '\n' && all[end] != '\r') ++end;
-    std::string_view line = all.substr(pos, end - pos);
-    pos = end + 1;
-    if (end < all.size() && all[end] == '\r' && pos < all.size() && all[pos] == '\n') ++pos;
-
-    // A NUL ends the line's text, as it ends a string for the profile functions.
-    line = line.substr(0, line.find('\0'));
-    while (!line.empty() && isBlank(line.front())) line.remove_prefix(1);
-    if (line.empty() || line.front() == ';') continue;
-
-    if (line.front() == '[') {
-      const std::size_t close = line.rfind(']');
-      if (close != std::string_view::npos) {
-        const auto [it, isNew] =
-            doc.sections_.try_emplace(foldIniName(trimBlanks(line.substr(1, close - 1))), doc.sections_.size());
-        section = isNew ? it->second : kNone;
-        continue;
-      }
-      // without ']' it is an ordinary line of the current section
+  while (pos < size) {
+    const void* hit = std::memchr(data + pos, '[', size - pos);
+    if (!hit) break;
+    const std::size_t bracket = static_cast<std::size_t>(static_cast<const char*>(hit) - data);
+    std::size_t start = bracket;
+    while (start > 0 && isBlank(data[start - 1])) --start;
+    if (start > 0 && !isLineEnd(data[start - 1])) {
+      pos = bracket + 1;
+      continue;
     }
-    if (section == kNone) continue;
-    const std::size_t eq = line.find('=');
-    if (eq == std::string_view::npos) continue;
-    doc.addEntry(section, trimBlanks(line.substr(0, eq)),
-                 firstChars(unquote(trimBlanks(line.substr(eq + 1))), kMaxValueChars));
+    std::size_t end = bracket;
+    while (end < size && !isLineEnd(data[end])) ++end;
+    pos = end;
+    const IniLine line = classifyIniLine(all.substr(start, end - start));
+    if (line.kind != IniLineKind::Section) continue;
+    if (!doc.headers_.empty()) doc.headers_.back().body.length = start - doc.headers_.back().body.at;
+    doc.headers_.push_back({{static_cast<std::size_t>(line.name.data() - data), line.name.size()}, {end, 0}});
   }
+  if (!doc.headers_.empty()) doc.headers_.back().body.length = size - doc.headers_.back().body.at;
   return doc;
 }
 
-std::string IniDocument::value(std::string_view section, std::string_view key) const {
-  const auto s = sections_.find(foldIniName(section));
-  if (s == sections_.end()) return {};
-  const Entry* e = find(s->second, key, foldedHash(s->second, key));
-  return e ? text_.substr(e->valueAt, e->valueLength) : std::string();
+std::string IniDocument::decode(Range raw) const {
+  const std::string_view text(bytes_.data() + raw.at, raw.length);
+  return utf8_ ? std::string(text) : fromWindows1252(text);
 }
 
-bool IniDocument::hasSection(std::string_view section) const {
-  return sections_.count(foldIniName(section)) != 0;
+bool IniDocument::nameIs(Range raw, std::string_view folded) const {
+  std::string_view name(bytes_.data() + raw.at, raw.length);
+  std::string decoded;
+  if (!utf8_ && std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+    decoded = fromWindows1252(name);
+    name = decoded;
+  }
+  if (name.size() != folded.size()) return false;
+  for (std::size_t i = 0; i < name.size(); ++i)
+    if (foldAt(name, i) != static_cast<unsigned char>(folded[i])) return false;
+  return true;
 }
+
+const IniDocument::Keys* IniDocument::keysOf(std::string_view section) const {
+  std::string folded = foldIniName(section);
+  if (const auto it = found_.find(folded); it != found_.end()) return it->second;
+  const Keys* result = nullptr;
+  // The first section of that name counts; a repeated one is ignored as a whole.
+  for (std::size_t h = 0; h < headers_.size(); ++h) {
+    if (!nameIs(headers_[h].name, folded)) continue;
+    Keys& keys = keys_[h];
+    const Range body = headers_[h].body;
+    forEachIniLine(std::string_view(bytes_.data() + body.at, body.length), [&](std::size_t, std::string_view text) {
+      const IniLine line = classifyIniLine(text);
+      if (line.kind != IniLineKind::Key) return;
+      const Range name{static_cast<std::size_t>(line.name.data() - bytes_.data()), line.name.size()};
+      const Range value{static_cast<std::size_t>(line.value.data() - bytes_.data()), line.value.size()};
+      keys.try_emplace(foldIniName(decode(name)), value);  // the first occurrence counts
+    });
+    result = &keys;
+    break;
+  }
+  found_.emplace(std::move(folded), result);
+  return result;
+}
+
+std::string IniDocument::ReadIniString(std::string_view section, std::string_view key) const {
+  const Keys* keys = keysOf(section);
+  if (!keys) return {};
+  const auto it = keys->find(foldIniName(key));
+  if (it == keys->end()) return {};
+  std::string value = decode(it->second);
+  value.resize(utf8Prefix(value, kMaxValueChars).size());
+  return value;
+}
+
+std::int32_t IniDocument::ReadIniInteger(std::string_view section, std::string_view key) const {
+  return lenientInteger(ReadIniString(section, key));
+}
+
+bool IniDocument::ReadIniBool(std::string_view section, std::string_view key) const {
+  return ReadIniInteger(section, key) != 0;
+}
+
+std::optional<std::uint32_t> IniDocument::ReadIniColor(std::string_view section, std::string_view key) const {
+  const std::string text = ReadIniString(section, key);
+  if (text.empty()) return std::nullopt;
+  return static_cast<std::uint32_t>(strictInteger(text)) & 0xFFFFFFu;
+}
+
+bool IniDocument::hasSection(std::string_view section) const { return keysOf(section) != nullptr; }
 
 }  // namespace tavilo::core

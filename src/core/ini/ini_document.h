@@ -1,11 +1,13 @@
-// The parsed configuration file with the reading rules of the Windows profile
+// One reading of the configuration file with the rules of the Windows profile
 // functions: ';' comment lines, blanks trimmed, outer quotes removed, names
 // matched ignoring case, the first occurrence of a section or key counts.
+// A handler takes one document per user action and reads every key from it.
 #ifndef TAVILO_CORE_INI_INI_DOCUMENT_H
 #define TAVILO_CORE_INI_INI_DOCUMENT_H
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -24,30 +26,43 @@ class IniDocument {
  public:
   IniDocument() = default;
 
-  // Decodes the bytes (decodeIniBytes) and applies every rule. Any bytes are
-  // accepted; what is not a section, a key line or a comment is ignored.
-  static IniDocument parse(std::string_view bytes);
+  // Any bytes are accepted; what is not a section, a key line or a comment is
+  // ignored. Only the section headers are found here; a section's name is
+  // compared and its keys gathered when it is first read, so that one click
+  // on a large catalogue costs about one pass over its bytes.
+  static IniDocument parse(std::string bytes);
 
   // "" when the section or the key is missing.
-  std::string value(std::string_view section, std::string_view key) const;
+  std::string ReadIniString(std::string_view section, std::string_view key) const;
+  // 0 when missing, empty or not a number.
+  std::int32_t ReadIniInteger(std::string_view section, std::string_view key) const;
+  bool ReadIniBool(std::string_view section, std::string_view key) const;
+  // std::nullopt for an empty value (the window keeps its design colour);
+  // otherwise the strict conversion (throws core::Error), the low 24 bits ($BBGGRR).
+  std::optional<std::uint32_t> ReadIniColor(std::string_view section, std::string_view key) const;
   bool hasSection(std::string_view section) const;
 
  private:
-  // Keys and values are pieces of text_, which the document keeps.
-  struct Entry {
-    std::size_t section;
-    std::uint64_t hash;
-    std::size_t keyAt, keyLength;
-    std::size_t valueAt, valueLength;
+  struct Range {
+    std::size_t at = 0, length = 0;
   };
-  void addEntry(std::size_t section, std::string_view key, std::string_view value);
-  const Entry* find(std::size_t section, std::string_view key, std::uint64_t hash) const;
-  void grow();
+  // A section header line: its name, and its body up to the next header.
+  struct Header {
+    Range name, body;
+  };
+  using Keys = std::unordered_map<std::string, Range>;  // folded key -> raw value
 
-  std::string text_;
-  std::unordered_map<std::string, std::size_t> sections_;  // folded name -> number
-  std::vector<Entry> entries_;
-  std::vector<std::uint64_t> slots_;  // open addressing over entries_, 0 free
+  std::string decode(Range raw) const;
+  bool nameIs(Range raw, std::string_view folded) const;
+  // The keys of the first section named `section`; nullptr when there is none.
+  const Keys* keysOf(std::string_view section) const;
+
+  std::string bytes_;  // without a byte-order mark
+  bool utf8_ = true;   // else Windows-1252
+  std::vector<Header> headers_;
+  // Filled as sections are read: folded name -> keys (nullptr: no such section).
+  mutable std::unordered_map<std::string, const Keys*> found_;
+  mutable std::unordered_map<std::size_t, Keys> keys_;  // by header number
 };
 
 }  // namespace tavilo::core

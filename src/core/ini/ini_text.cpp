@@ -1,6 +1,9 @@
 #include "core/ini/ini_text.h"
 
 #include <cstdint>
+#include <cstring>
+
+#include "core/ini/ini_lines.h"
 
 namespace tavilo::core {
 
@@ -28,6 +31,8 @@ void appendUtf8(std::string& out, std::uint32_t cp) {
   }
 }
 
+}  // namespace
+
 std::string fromWindows1252(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
@@ -43,14 +48,19 @@ std::string fromWindows1252(std::string_view bytes) {
   return out;
 }
 
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
-
-}  // namespace
-
 bool isValidUtf8(std::string_view bytes) {
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
   const auto* end = p + bytes.size();
   while (p < end) {
+    // Configuration files are mostly ASCII: eight bytes at a time.
+    if (end - p >= 8) {
+      std::uint64_t word;
+      std::memcpy(&word, p, 8);
+      if ((word & 0x8080808080808080ull) == 0) {
+        p += 8;
+        continue;
+      }
+    }
     const unsigned char b = *p;
     if (b < 0x80) {
       ++p;
@@ -83,7 +93,7 @@ bool isValidUtf8(std::string_view bytes) {
 std::string decodeIniBytes(std::string_view bytes) {
   // A byte-order mark says UTF-8 was meant; should the rest still be invalid,
   // the mark is not shown as three stray letters in the first key.
-  if (bytes.substr(0, kBom.size()) == kBom) bytes.remove_prefix(kBom.size());
+  bytes = withoutBom(bytes);
   if (isValidUtf8(bytes)) return std::string(bytes);
   return fromWindows1252(bytes);
 }

@@ -13,6 +13,9 @@ namespace tavilo::core {
 // The result is always valid UTF-8; NUL bytes stay NUL.
 std::string decodeIniBytes(std::string_view bytes);
 
+// Each byte as the Windows-1252 character it stands for, in UTF-8.
+std::string fromWindows1252(std::string_view bytes);
+
 // Whether `bytes` is valid UTF-8 (no overlong forms, no surrogates, at most U+10FFFF).
 bool isValidUtf8(std::string_view bytes);
 

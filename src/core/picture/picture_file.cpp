@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/error.h"
+#include "core/file_name.h"
 #include "core/picture/picture_internal.h"
 #include "core/text.h"
 #include "platform/platform.h"
@@ -51,10 +52,8 @@ Picture decodePicture(std::string_view bytes, PictureFormat format) {
 }
 
 std::string pictureExtension(std::string_view path) {
-  const std::size_t slash = path.find_last_of('/');
-  const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-  const std::size_t dot = name.find_last_of('.');
-  return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot + 1));
+  const std::string_view ext = fileExtension(path);
+  return std::string(ext.empty() ? ext : ext.substr(1));
 }
 
 std::optional<PictureFormat> pictureFormatForExtension(std::string_view extension) {

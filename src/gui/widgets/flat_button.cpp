@@ -21,6 +21,7 @@ TFlatButton::TFlatButton(int x, int y, int w, int h, const char* label)
   // The caption stays in label() only for FLTK's '&' shortcut test; it is drawn here.
   labeltype(FL_NO_LABEL);
   clear_visible_focus();
+  callback([](Fl_Widget*, void* self) { fire(static_cast<TFlatButton*>(self)->onClick_); }, this);
   if (label) Caption(label);
 }
 

@@ -2,13 +2,14 @@
 // it lacks the keyboard focus) it draws nothing behind itself, so the gradient behind shows;
 // it fills with FocusedColor while the pointer is over it or it has the focus, and with
 // DownColor while pressed. Solid mode fills with Color in every state (the small red
-// title-bar buttons). A click calls the FLTK callback; "&x" in the caption makes Alt+x a
+// title-bar buttons). A click fires OnClick; "&x" in the caption makes Alt+x a
 // shortcut. Like a speed button it takes no keyboard focus unless visible_focus(1) is set.
 #ifndef TAVILO_GUI_WIDGETS_FLAT_BUTTON_H
 #define TAVILO_GUI_WIDGETS_FLAT_BUTTON_H
 
 #include "gui/color.h"
 #include "gui/fonts.h"
+#include "gui/widgets/handler.h"
 
 #include <FL/Fl_Button.H>
 
@@ -49,6 +50,7 @@ class TFlatButton : public Fl_Button {
   void ShowAccelChar(bool on);
   Fl_Cursor Cursor() const { return cursor_; }
   void Cursor(Fl_Cursor c) { cursor_ = c; }
+  void OnClick(Handler h) { onClick_ = std::move(h); }
 
   // The look the button has now.
   enum class Look { Normal, Focused, Down };
@@ -78,6 +80,7 @@ class TFlatButton : public Fl_Button {
   bool showAccelChar_ = true;
   Fl_Cursor cursor_ = FL_CURSOR_HAND;
   bool hover_ = false;
+  Handler onClick_;
 };
 
 }  // namespace tavilo::gui

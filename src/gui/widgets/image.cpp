@@ -92,12 +92,12 @@ void TImage::resize(int x, int y, int w, int h) {
 }
 
 int TImage::handle(int event) {
-  const bool clickable = callback() != Fl_Widget::default_callback;
+  const bool clickable = static_cast<bool>(onClick_);
   const bool left = Fl::event_button() == FL_LEFT_MOUSE;
   int taken = mouse_.handle(*this, event);
   if (event == FL_PUSH && left && clickable) taken = 1;
   if (event == FL_RELEASE && left && clickable && Fl::event_inside(this)) {
-    do_callback();
+    fire(onClick_);
     taken = 1;
   }
   return taken;

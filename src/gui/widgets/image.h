@@ -8,11 +8,12 @@
 // Transparent on: a picture with alpha is blended over what lies below; a Windows bitmap
 // (LoadFromFile of a .bmp, or Picture(..., true)) takes the colour of its bottom-left
 // pixel as transparent, as Delphi's bitmaps do. Transparent off: the picture is opaque,
-// its alpha flattened over the control's color(). A click with the left button calls the
-// FLTK callback, once one is set.
+// its alpha flattened over the control's color(). A click with the left button fires
+// OnClick, once one is set.
 #ifndef TAVILO_GUI_WIDGETS_IMAGE_H
 #define TAVILO_GUI_WIDGETS_IMAGE_H
 
+#include "gui/widgets/handler.h"
 #include "gui/widgets/mouse_events.h"
 
 #include <FL/Fl_Widget.H>
@@ -51,6 +52,7 @@ class TImage : public Fl_Widget {
   void Transparent(bool on);
 
   void OnMouse(MouseHandler h) { mouse_.handler(std::move(h)); }
+  void OnClick(Handler h) { onClick_ = std::move(h); }
   Fl_Cursor Cursor() const { return mouse_.cursor(); }
   void Cursor(Fl_Cursor c) { mouse_.cursor(c); }
 
@@ -72,6 +74,7 @@ class TImage : public Fl_Widget {
   bool center_ = false;
   bool transparent_ = false;
   MouseEvents mouse_;
+  Handler onClick_;
   struct Drawn {
     int width = 0, height = 0;
     bool transparent = false, active = true;

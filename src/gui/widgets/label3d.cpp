@@ -1,6 +1,6 @@
 #include "gui/widgets/label3d.h"
 
-#include "core/caption_layout.h"
+#include "core/text.h"
 
 namespace tavilo::gui {
 

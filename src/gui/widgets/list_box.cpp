@@ -76,9 +76,9 @@ void TListBox::changed(Fl_Widget*, void* self) {
   auto* list = static_cast<TListBox*>(self);
   const bool release = Fl::event() == FL_RELEASE || Fl::event() == FL_PUSH;
   if (release && Fl::event_clicks() > 0) {
-    if (list->onDblClick_) list->onDblClick_();
-  } else if (list->onClick_) {
-    list->onClick_();
+    fire(list->onDblClick_);
+  } else {
+    fire(list->onClick_);
   }
 }
 

@@ -10,6 +10,7 @@
 
 #include "gui/color.h"
 #include "gui/fonts.h"
+#include "gui/widgets/handler.h"
 
 namespace tavilo::gui {
 

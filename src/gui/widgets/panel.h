@@ -6,7 +6,7 @@
 
 #include <FL/Fl_Group.H>
 
-#include "core/main_layout.h"
+#include "core/geometry.h"
 #include "gui/color.h"
 
 namespace tavilo::gui {

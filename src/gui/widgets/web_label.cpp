@@ -38,7 +38,7 @@ int TWebLabel::handle(int event) {
     case FL_PUSH:
       return Fl::event_button() == FL_LEFT_MOUSE ? 1 : 0;
     case FL_RELEASE:
-      if (Fl::event_button() == FL_LEFT_MOUSE && Fl::event_inside(this) && onClick_) onClick_();
+      if (Fl::event_button() == FL_LEFT_MOUSE && Fl::event_inside(this)) fire(onClick_);
       return 1;
     case FL_HIDE:
       hover(false);

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "gui/widgets/handler.h"
 #include "gui/widgets/text_label.h"
 
 namespace tavilo::gui {

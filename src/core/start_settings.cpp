@@ -1,0 +1,87 @@
+#include "core/start_settings.h"
+
+#include "core/catalogue.h"
+#include "core/error.h"
+#include "core/text.h"
+#include "core/version.h"
+#include "platform/platform.h"
+
+namespace tavilo::core {
+
+namespace {
+
+constexpr const char* kProgramm = "Programm";
+
+// The resolved path of a configured file that exists, else empty.
+std::string existingFile(const IniDocument& ini, const std::string& programDir, const char* key) {
+  const std::string value = ini.ReadIniString(kProgramm, key);
+  if (value.empty()) return {};
+  const std::string path = platform::resolveMediumPath(programDir, value);
+  return platform::fileExists(path) ? path : std::string();
+}
+
+int extentOr(int value, int fallback) { return value < kMinWindowExtent ? fallback : value; }
+
+// Reads the colours in their order; false when one is not a number.
+bool readColors(const IniDocument& ini, StartSettings& s) {
+  const std::pair<const char*, std::optional<std::uint32_t>*> keys[] = {
+      {"BorderFarbe", &s.colors.border},     {"FensterFarbe", &s.colors.window},
+      {"VerlaufFarbe", &s.colors.gradientStart}, {"VerlaufFarbe2", &s.colors.gradientEnd},
+      {"RahmenFarbe", &s.colors.frame},      {"RahmenFarbe2", &s.colors.frame2},
+      {"TitelFarbe", &s.colors.title},       {"Fenster_Schriftfarbe", &s.colors.windowFont},
+      {"Rahmen_SchriftFarbe", &s.colors.frameFont},
+  };
+  for (const auto& [key, target] : keys) {
+    try {
+      *target = ini.ReadIniColor(kProgramm, key);
+    } catch (const Error& e) {
+      s.colorError = e.what();
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+StartSettings readStartSettings(const IniDocument& ini, const std::string& programDir,
+                                const std::string& defaultGroupHeading, const std::string& defaultEntryHeading) {
+  StartSettings s;
+  s.versionAccepted = versionAccepted(ini.ReadIniString(kProgramm, "Version"));
+  s.showOnlyUsedButtons = ini.ReadIniBool(kProgramm, "ShowOnlyUsedButton");
+  const std::string showGroups = ini.ReadIniString("Gruppen", "Show_Gruppen");
+  s.showGroups = showGroups.empty() || showGroups == "1";
+  s.logoFile = existingFile(ini, programDir, "Logo");
+  s.cdTitle = ini.ReadIniString(kProgramm, "CD_Titel");
+  s.groupHeading = ini.ReadIniString(kProgramm, "Gruppen_Ueberschrift");
+  s.groupHeading2 = ini.ReadIniString(kProgramm, "Gruppen_Ueberschrift2");
+  if (s.groupHeading.empty()) s.groupHeading = defaultGroupHeading;
+  s.entryHeading = ini.ReadIniString(kProgramm, "Programm_Ueberschrift");
+  s.entryHeading2 = ini.ReadIniString(kProgramm, "Programm_Ueberschrift2");
+  if (s.entryHeading.empty()) s.entryHeading = defaultEntryHeading;
+  s.titleFontName = ini.ReadIniString(kProgramm, "FontName");
+  s.titleFace = std::string(utf8Prefix(s.titleFontName, 31));
+  s.emptyRemark = ini.ReadIniString(kProgramm, "Leere_Bemerkung");
+  if (!readColors(ini, s)) return s;
+  s.emptyImageFile = existingFile(ini, programDir, "Leer_Image");
+  s.width = extentOr(ini.ReadIniInteger(kProgramm, "Breite"), kDefaultWidth);
+  s.height = extentOr(ini.ReadIniInteger(kProgramm, "Hoehe"), kDefaultHeight);
+  s.frameless = ini.ReadIniString(kProgramm, "Border_Style") == "0";
+  s.groupNames = readGroupNames(ini);
+  return s;
+}
+
+int centredHeadingTop(int top, int secondTop, int secondHeight) {
+  return top + (secondTop + secondHeight - top) / 2 - secondHeight / 2;
+}
+
+LayoutSettings readLayoutSettings(const IniDocument& ini) {
+  LayoutSettings l;
+  l.leftPercent = ini.ReadIniInteger(kProgramm, "Breite_Links");
+  l.imagePercent = ini.ReadIniInteger(kProgramm, "ImageHoehe");
+  l.remarkPercent = ini.ReadIniInteger(kProgramm, "BemerkungsHoehe");
+  l.logoPos = ini.ReadIniString(kProgramm, "LogoPos");
+  return l;
+}
+
+}  // namespace tavilo::core
