@@ -1,6 +1,7 @@
 #include "core/text.h"
 
 #include "core/error.h"
+#include "platform/ascii.h"
 
 namespace tavilo::core {
 
@@ -12,27 +13,14 @@ std::string formatMessage(const std::string& pattern, const std::string& arg) {
 
 std::string lowerAscii(std::string_view s) {
   std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  for (char& c : out) c = platform::lowerAscii(c);
   return out;
 }
 
 std::string upperAscii(std::string_view s) {
   std::string out(s);
-  for (char& c : out)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  for (char& c : out) c = platform::upperAscii(c);
   return out;
-}
-
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x + 32);
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y + 32);
-    if (x != y) return false;
-  }
-  return true;
 }
 
 std::string trimControls(std::string_view s) {

@@ -10,7 +10,6 @@ namespace tavilo::core {
 
 std::string lowerAscii(std::string_view s);
 std::string upperAscii(std::string_view s);
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 // Removes leading and trailing blanks and control characters (bytes <= 32).
 std::string trimControls(std::string_view s);

@@ -1,6 +1,7 @@
 #include "gui/fonts.h"
 
 #include "core/text.h"
+#include "platform/ascii.h"
 
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
@@ -55,7 +56,7 @@ std::string resolvedFace(std::string_view face) {
     // family it lists (which also keeps out names that FLTK would split at commas or
     // read as X font descriptions).
     const bool usable =
-        core::equalsIgnoringAsciiCase(cut, kFallbackFace) || fontconfigHasFamily(cut);
+        platform::equalIgnoringAsciiCase(cut, kFallbackFace) || fontconfigHasFamily(cut);
     it = r.resolved.emplace(cut, usable ? cut : std::string(kFallbackFace)).first;
   }
   return it->second;

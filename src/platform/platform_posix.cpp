@@ -1,6 +1,8 @@
 // Program file, configuration paths, time and folder listing on POSIX.
 #include "platform/platform.h"
 
+#include "platform/ascii.h"
+
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,26 +16,6 @@
 namespace tavilo::platform {
 
 namespace {
-
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
-
-bool lessIgnoringCase(const std::string& a, const std::string& b) {
-  const std::size_t n = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    const char ca = lowerAscii(a[i]);
-    const char cb = lowerAscii(b[i]);
-    if (ca != cb) return static_cast<unsigned char>(ca) < static_cast<unsigned char>(cb);
-  }
-  if (a.size() != b.size()) return a.size() < b.size();
-  return a < b;
-}
-
-bool equalIgnoringCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
-  return true;
-}
 
 bool pathExists(const std::string& path) {
   struct stat st;
@@ -78,7 +60,7 @@ std::string resolveMediumPath(const std::string& dir, const std::string& value) 
       if (!pathExists(candidate)) {
         bool found = false;
         for (const DirEntry& e : listFolder(resolved.empty() ? "." : resolved)) {
-          if (equalIgnoringCase(e.name, part)) {
+          if (equalIgnoringAsciiCase(e.name, part)) {
             candidate = resolved + e.name;
             found = true;
             break;
@@ -138,7 +120,7 @@ std::vector<DirEntry> listFolder(const std::string& path) {
   }
   ::closedir(d);
   std::sort(out.begin(), out.end(),
-            [](const DirEntry& a, const DirEntry& b) { return lessIgnoringCase(a.name, b.name); });
+            [](const DirEntry& a, const DirEntry& b) { return lessIgnoringAsciiCase(a.name, b.name); });
   return out;
 }
 

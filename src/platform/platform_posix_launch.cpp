@@ -3,6 +3,8 @@
 // never a shell command line built from configuration text.
 #include "platform/platform.h"
 
+#include "platform/ascii.h"
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -25,13 +27,7 @@ bool hasUriScheme(const std::string& text) {
   static constexpr std::array<std::string_view, 5> kSchemes = {"http:", "https:", "ftp:", "mailto:", "file:"};
   for (std::string_view scheme : kSchemes) {
     if (text.size() < scheme.size()) continue;
-    bool same = true;
-    for (std::size_t i = 0; i < scheme.size() && same; ++i) {
-      char c = text[i];
-      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-      same = c == scheme[i];
-    }
-    if (same) return true;
+    if (equalIgnoringAsciiCase(std::string_view(text).substr(0, scheme.size()), scheme)) return true;
   }
   return false;
 }

@@ -5,6 +5,8 @@
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Window.H>
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 
 #include "gui/widgets/flat_button.h"
@@ -28,7 +30,11 @@ void poll(void*) {
     seenModalTitles().push_back(modal->label() ? modal->label() : "");
     auto answer = current.answer;
     if (!current.repeat) current.answer = nullptr;
+    Fl_Widget_Tracker alive(modal);
     answer(*modal);
+    // An ASSERT that failed inside the answer left the window open: close it,
+    // so that the test fails now instead of at ctest's timeout.
+    if (::testing::Test::HasFatalFailure() && !alive.deleted() && modal->shown()) modal->hide();
   }
   if (!modal) current.last = nullptr;
   if (current.answer) Fl::repeat_timeout(0.01, poll);

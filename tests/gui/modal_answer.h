@@ -13,7 +13,8 @@ class Fl_Widget;
 namespace tavilo::gui::test {
 
 // Calls `answer` with the next modal window that is shown (checked every
-// 10 ms); the answer presses a button or hides the window.
+// 10 ms); the answer presses a button or hides the window. When an ASSERT
+// fails inside the answer, the window is closed for it.
 void answerNextModal(std::function<void(Fl_Window&)> answer);
 // Answers every modal window from now on, until stopAnswering().
 void answerAllModals(std::function<void(Fl_Window&)> answer);

@@ -4,6 +4,7 @@
 #include <FL/Fl_Window.H>
 #include <FL/x.H>
 #include <X11/Xatom.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/shape.h>
 
 #include <algorithm>
@@ -51,6 +52,52 @@ bool undecorated(Fl_Window& window) {
   const bool result = items >= 3 && (hints[0] & 2) && hints[2] == 0;
   XFree(data);
   return result;
+}
+
+namespace {
+
+bool accessRefused = false;
+int noteRefusal(Display*, XErrorEvent* e) {
+  if (e->error_code == BadAccess) accessRefused = true;
+  return 0;
+}
+
+}  // namespace
+
+WindowManagerStandIn::WindowManagerStandIn() {
+  Display* d = XOpenDisplay(nullptr);
+  if (!d) return;
+  display_ = d;
+  accessRefused = false;
+  XErrorHandler previous = XSetErrorHandler(noteRefusal);
+  XSelectInput(d, DefaultRootWindow(d), SubstructureRedirectMask | SubstructureNotifyMask);
+  XSync(d, False);
+  XSetErrorHandler(previous);
+  active_ = !accessRefused;
+}
+
+WindowManagerStandIn::~WindowManagerStandIn() {
+  if (display_) XCloseDisplay(static_cast<Display*>(display_));
+}
+
+bool WindowManagerStandIn::sawIconifyRequest(Fl_Window& window, double seconds) {
+  if (!active_ || !window.shown()) return false;
+  auto* d = static_cast<Display*>(display_);
+  const Atom changeState = XInternAtom(d, "WM_CHANGE_STATE", False);
+  const Window xid = fl_xid(&window);
+  for (double waited = 0; waited < seconds; waited += 0.01) {
+    Fl::flush();
+    XSync(fl_display, False);
+    while (XPending(d)) {
+      XEvent e;
+      XNextEvent(d, &e);
+      if (e.type == ClientMessage && e.xclient.message_type == changeState && e.xclient.window == xid &&
+          e.xclient.data.l[0] == IconicState)
+        return true;
+    }
+    Fl::wait(0.01);
+  }
+  return false;
 }
 
 }  // namespace tavilo::gui::test

@@ -17,6 +17,25 @@ ShapeInfo boundingShape(Fl_Window& window);
 // Whether the window asks the window manager for no decorations.
 bool undecorated(Fl_Window& window);
 
+// Stands in for the window manager while it lives (on a display that has
+// none), so that the requests a window makes of it can be seen.
+class WindowManagerStandIn {
+ public:
+  WindowManagerStandIn();
+  ~WindowManagerStandIn();
+  WindowManagerStandIn(const WindowManagerStandIn&) = delete;
+  WindowManagerStandIn& operator=(const WindowManagerStandIn&) = delete;
+  // False when another window manager runs.
+  bool active() const { return active_; }
+  // Waits up to `seconds` for `window` to ask to be minimised (WM_CHANGE_STATE
+  // to IconicState), handling the program's events meanwhile.
+  bool sawIconifyRequest(Fl_Window& window, double seconds);
+
+ private:
+  void* display_ = nullptr;
+  bool active_ = false;
+};
+
 }  // namespace tavilo::gui::test
 
 #endif

@@ -130,9 +130,16 @@ TEST_F(LaunchTest, ChildrenAreReapedWithoutBlocking) {
   writeFile(quick, recorder("quick"), true);
   ASSERT_TRUE(shellOpen(quick.string(), ""));
   record("quick");
-  std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  tavilo::platform::reapChildren();
-  EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "a finished child was left as a zombie";
+  // Until the child has ended: what reapChildren leaves behind must be a
+  // running child, never a finished one.
+  pid_t left = 0;
+  for (int i = 0; i < 3000; ++i) {
+    tavilo::platform::reapChildren();
+    left = ::waitpid(-1, nullptr, WNOHANG);
+    if (left != 0) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  EXPECT_EQ(left, -1) << "a finished child was left as a zombie";
 }
 
 TEST(SplitParameters, SplitsLikeAShellWithoutExpanding) {
