@@ -3,8 +3,6 @@
 #include "gui/main_window.h"
 
 #include <FL/Fl.H>
-#include <FL/Fl_Menu_Item.H>
-#include <FL/Fl_Multi_Label.H>
 #include <FL/x.H>
 
 #include <vector>
@@ -118,6 +116,7 @@ void TfrmMain::buildTitleBar() {
   Logo->Stretch(true);
   Logo->Transparent(true);
   Logo->Cursor(FL_CURSOR_HAND);
+  Logo->OnClick([this] { LogoClick(); });
   cd_titel = new TLabel3D(8 + 11, 8 + 9, 107, 32);
   cd_titel->ShowAccelChar(false);
   cd_titel->Font(font("Arial", 27, true, kBlue));
@@ -154,6 +153,7 @@ void TfrmMain::buildLeftPanel() {
   imgScreenshot->Stretch(true);
   imgScreenshot->Center(true);
   imgScreenshot->Cursor(FL_CURSOR_HAND);
+  imgScreenshot->OnClick([this] { imgScreenshotClick(); });
   pnImage->end();
   pnLinks->end();
 }
@@ -199,19 +199,23 @@ void TfrmMain::buildBottomBar() {
   btnStarten = actionButton(133, "Starten / Öffnen");
   btnStarten->OnClick([this] { btnStartenClick(); });
   btnKopieren = actionButton(249, "Kopieren");
+  btnKopieren->OnClick([this] { KopierenClick(); });
   btnCDdurchsuchen = actionButton(364, "CD durchsuchen");
+  btnCDdurchsuchen->OnClick([this] { CDdurchsuchen1Click(); });
   Panel4->end();
 }
 
 void TfrmMain::buildPopupMenu() {
-  PopupMenu1[0] = {"Starten / Öffnen", "Programm / Datei starten / öffnen", 39, true, [this] { btnStartenClick(); }};
-  PopupMenu1[1] = {"Installieren", "Programm installieren", 40, true, [this] { btnInstallClick(); }};
-  PopupMenu1[2] = {"-", "", -1, true, nullptr};
-  PopupMenu1[3] = {"Kopieren...", "Dateien kopieren...", 4, true, nullptr};
-  PopupMenu1[4] = {"-", "", -1, true, nullptr};
-  PopupMenu1[5] = {"CD durchsuchen...", "", 37, true, nullptr};
-  PopupMenu1[6] = {"-", "", -1, true, nullptr};
-  PopupMenu1[7] = {"Tavilo beenden", "", 6, true, [this] { btnXClick(); }};
+  PopupMenu1 = TPopupMenu({
+      {"Starten / Öffnen", "Programm / Datei starten / öffnen", 39, true, [this] { btnStartenClick(); }},
+      {"Installieren", "Programm installieren", 40, true, [this] { btnInstallClick(); }},
+      {"-", "", -1, true, nullptr},
+      {"Kopieren...", "Dateien kopieren...", 4, true, [this] { KopierenClick(); }},
+      {"-", "", -1, true, nullptr},
+      {"CD durchsuchen...", "", 37, true, [this] { CDdurchsuchen1Click(); }},
+      {"-", "", -1, true, nullptr},
+      {"Tavilo beenden", "", 6, true, [this] { btnXClick(); }},
+  });
 }
 
 void TfrmMain::SetCaptions() {
@@ -247,48 +251,12 @@ bool TfrmMain::opensPopup(const Fl_Widget* w) const {
   return false;
 }
 
-int TfrmMain::popupMenu() {
-  // Separators are drawn as a line under the item before them.
-  std::vector<Fl_Menu_Item> items;
-  std::vector<std::unique_ptr<Fl_Multi_Label>> labels;
-  std::vector<int> positions;
-  for (std::size_t i = 0; i < PopupMenu1.size(); ++i) {
-    const TMenuItem& m = PopupMenu1[i];
-    if (m.Caption == "-") {
-      if (!items.empty()) items.back().flags |= FL_MENU_DIVIDER;
-      continue;
-    }
-    Fl_Menu_Item item{};
-    item.text = m.Caption.c_str();
-    item.flags = m.Enabled ? 0 : FL_MENU_INACTIVE;
-    item.labelsize_ = 12;
-    if (Fl_RGB_Image* image = glyphs::menuImage(m.ImageIndex)) {
-      auto label = std::make_unique<Fl_Multi_Label>();
-      label->labela = reinterpret_cast<const char*>(image);
-      label->typea = _FL_IMAGE_LABEL;
-      label->labelb = m.Caption.c_str();
-      label->typeb = FL_NORMAL_LABEL;
-      label->label(&item);
-      labels.push_back(std::move(label));
-    }
-    items.push_back(item);
-    positions.push_back(static_cast<int>(i));
-  }
-  items.push_back(Fl_Menu_Item{});
-  const Fl_Menu_Item* chosen = items.front().popup(Fl::event_x(), Fl::event_y());
-  if (!chosen) return -1;
-  const int position = positions[static_cast<std::size_t>(chosen - items.data())];
-  if (const auto& handler = PopupMenu1[static_cast<std::size_t>(position)].OnClick)
-    Application::instance().guarded(handler);
-  return position;
-}
-
 int TfrmMain::handle(int event) {
   if (event == FL_PUSH && Fl::event_button() == FL_RIGHT_MOUSE) {
     Fl_Widget* w = widgetAt(this, Fl::event_x(), Fl::event_y());
     for (Fl_Widget* p = w; p; p = p->parent()) {
       if (opensPopup(p)) {
-        popupMenu();
+        PopupMenu1.Popup();
         return 1;
       }
     }

@@ -25,21 +25,13 @@
 #include "gui/widgets/label3d.h"
 #include "gui/widgets/list_box.h"
 #include "gui/widgets/panel.h"
+#include "gui/widgets/popup_menu.h"
 #include "gui/widgets/rich_edit.h"
 #include "gui/widgets/status_bar.h"
 #include "gui/widgets/text_label.h"
 #include "gui/widgets/web_label.h"
 
 namespace tavilo::gui {
-
-// One item of the pop-up menu; a caption "-" makes it a separator.
-struct TMenuItem {
-  std::string Caption;
-  std::string Hint;
-  int ImageIndex = -1;
-  bool Enabled = true;
-  std::function<void()> OnClick;
-};
 
 class TfrmMain : public Fl_Double_Window {
  public:
@@ -79,7 +71,7 @@ class TfrmMain : public Fl_Double_Window {
   TFlatButton* btnKopieren;
   TFlatButton* btnCDdurchsuchen;
   TMyStatusBar* MyStatusBar1;
-  std::array<TMenuItem, 8> PopupMenu1;
+  TPopupMenu PopupMenu1;
   TMenuItem& Startenoeffnen1() { return PopupMenu1[0]; }
   TMenuItem& Installieren1() { return PopupMenu1[1]; }
   TMenuItem& Kopieren1() { return PopupMenu1[3]; }
@@ -91,6 +83,12 @@ class TfrmMain : public Fl_Double_Window {
   core::MenuModel& Model() { return model_; }
   const core::MenuModel& Model() const { return model_; }
   int DragStartX = 0, DragStartY = 0;
+
+  // ---- the windows the program entry makes after this one; each call shows
+  // its window modally and returns when it closes. Unset: nothing happens.
+  std::function<void(bool startAtProgramDir, bool startRecursive)> ShowCopyWindow;
+  std::function<void()> ShowInfoWindow;
+  std::function<void()> ShowImageWindow;
 
   // ---- handlers
   void FormCreate();
@@ -116,6 +114,14 @@ class TfrmMain : public Fl_Double_Window {
   void IF_Gradient2MouseMove(int x, int y) { IF_Gradient1MouseMove(x, y); }
   void IF_Gradient2MouseUp() { IF_Gradient1MouseUp(); }
   void WebLabel1Click();
+  void KopierenClick();
+  void CDdurchsuchen1Click();
+  void LogoClick();
+  void imgScreenshotClick();
+  // The screenshot reacts to nothing but the click (and the pop-up menu).
+  void imgScreenshot1MouseDown() {}
+  void imgScreenshot1MouseMove() {}
+  void imgScreenshot1MouseUp() {}
 
   // ---- operations
   void SetCaptions();
@@ -127,8 +133,6 @@ class TfrmMain : public Fl_Double_Window {
 
   int BorderWidth() const { return borderWidth_; }
   bool Frameless() const { return frameless_; }
-  // Opens the pop-up menu at the mouse; returns the chosen item or -1.
-  int popupMenu();
   // Shows the window as the desktop should: frameless and rounded on request.
   void show() override;
   int handle(int event) override;

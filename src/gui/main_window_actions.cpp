@@ -1,5 +1,5 @@
 // TfrmMain's actions: launching entries, dragging, minimising and closing the
-// window, and opening the link.
+// window, opening the link, and showing the copy, info and image windows.
 #include <FL/Fl.H>
 
 #include "core/catalogue.h"
@@ -45,5 +45,21 @@ void TfrmMain::btnX1Click() { hide(); }
 void TfrmMain::btnXClick() { hide(); }
 
 void TfrmMain::WebLabel1Click() { platform::shellOpen(model_.LinkAddress, ""); }
+
+void TfrmMain::KopierenClick() {
+  if (ShowCopyWindow) ShowCopyWindow(false, true);
+}
+
+void TfrmMain::CDdurchsuchen1Click() {
+  if (ShowCopyWindow) ShowCopyWindow(true, false);
+}
+
+void TfrmMain::LogoClick() {
+  if (ShowInfoWindow) ShowInfoWindow();
+}
+
+void TfrmMain::imgScreenshotClick() {
+  if (platform::fileExists(model_.ShownPicture) && ShowImageWindow) ShowImageWindow();
+}
 
 }  // namespace tavilo::gui
