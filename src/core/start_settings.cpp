@@ -1,7 +1,10 @@
 #include "core/start_settings.h"
 
+#include <iterator>
+
 #include "core/catalogue.h"
 #include "core/error.h"
+#include "core/file_name.h"
 #include "core/text.h"
 #include "core/version.h"
 #include "platform/platform.h"
@@ -24,18 +27,17 @@ int extentOr(int value, int fallback) { return value < kMinWindowExtent ? fallba
 
 // Reads the colours in their order; false when one is not a number.
 bool readColors(const IniDocument& ini, StartSettings& s) {
-  const std::pair<const char*, std::optional<std::uint32_t>*> keys[] = {
-      {"BorderFarbe", &s.colors.border},     {"FensterFarbe", &s.colors.window},
-      {"VerlaufFarbe", &s.colors.gradientStart}, {"VerlaufFarbe2", &s.colors.gradientEnd},
-      {"RahmenFarbe", &s.colors.frame},      {"RahmenFarbe2", &s.colors.frame2},
-      {"TitelFarbe", &s.colors.title},       {"Fenster_Schriftfarbe", &s.colors.windowFont},
-      {"Rahmen_SchriftFarbe", &s.colors.frameFont},
+  std::optional<std::uint32_t>* const targets[] = {
+      &s.colors.border, &s.colors.window, &s.colors.gradientStart, &s.colors.gradientEnd, &s.colors.frame,
+      &s.colors.frame2, &s.colors.title,  &s.colors.windowFont,    &s.colors.frameFont,
   };
-  for (const auto& [key, target] : keys) {
+  static_assert(std::size(targets) == std::size(kStartColorKeys));
+  for (std::size_t i = 0; i < std::size(targets); ++i) {
     try {
-      *target = ini.ReadIniColor(kProgramm, key);
+      *targets[i] = ini.ReadIniColor(kProgramm, kStartColorKeys[i]);
     } catch (const Error& e) {
       s.colorError = e.what();
+      s.colorErrorKey = kStartColorKeys[i];
       return false;
     }
   }
@@ -83,5 +85,7 @@ LayoutSettings readLayoutSettings(const IniDocument& ini) {
   l.logoPos = ini.ReadIniString(kProgramm, "LogoPos");
   return l;
 }
+
+bool logoIsGif(std::string_view logoFile) { return fileExtension(logoFile) == ".gif"; }
 
 }  // namespace tavilo::core

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/ini/ini_document.h"
@@ -18,8 +19,12 @@ inline constexpr int kDefaultHeight = 500;
 // A window smaller than this could not be reached or used.
 inline constexpr int kMinWindowExtent = 100;
 
-// The colour keys of section Programm in the order they are applied; an
-// empty value keeps the control's design colour.
+// The colour keys of section Programm in the order they are applied.
+inline constexpr const char* kStartColorKeys[9] = {
+    "BorderFarbe", "FensterFarbe", "VerlaufFarbe", "VerlaufFarbe2", "RahmenFarbe",
+    "RahmenFarbe2", "TitelFarbe", "Fenster_Schriftfarbe", "Rahmen_SchriftFarbe"};
+
+// The colours by those keys; an empty value keeps the control's design colour.
 struct StartColors {
   std::optional<std::uint32_t> border;        // BorderFarbe: the window
   std::optional<std::uint32_t> window;        // FensterFarbe: lists, picture and description
@@ -47,6 +52,7 @@ struct StartSettings {
   // A colour that is not a number stops the start-up at its key: the colours
   // before it are applied, nothing after it. The message is the conversion's.
   std::optional<std::string> colorError;
+  std::string colorErrorKey;   // the key whose value it was
   std::string emptyImageFile;  // full path of an existing Leer_Image file, else empty
   int width = kDefaultWidth, height = kDefaultHeight;
   bool frameless = false;      // Border_Style "0"
@@ -68,6 +74,10 @@ struct LayoutSettings {
   std::string logoPos;    // LogoPos, compared exactly with "rechts"
 };
 LayoutSettings readLayoutSettings(const IniDocument& ini);
+
+// A logo whose name ends exactly in ".gif" is drawn transparent and decoded
+// as GIF whatever it holds; any other by its extension, ignoring case.
+bool logoIsGif(std::string_view logoFile);
 
 }  // namespace tavilo::core
 

@@ -3,8 +3,8 @@
 #include <FL/Fl_Image.H>
 
 #include "core/error.h"
-#include "core/file_name.h"
 #include "core/main_layout.h"
+#include "core/start_settings.h"
 #include "gui/application.h"
 #include "gui/main_window.h"
 #include "gui/picture_loader.h"
@@ -67,7 +67,7 @@ void TfrmMain::FormResize(const core::IniDocument& ini) {
   if (!platform::fileExists(logoFile)) return;
   Logo->Stretch(true);
   try {
-    if (core::fileExtension(logoFile) == ".gif") {
+    if (core::logoIsGif(logoFile)) {
       Logo->Transparent(true);
       LoadGifPicture(logoFile, *Logo);
     } else {

@@ -180,6 +180,12 @@ bool isMountPoint(const std::string& path);
 
 // ---------------------------------------------------------------- starting
 
+// How shellOpen hands a file over: started directly (a regular file with
+// execute permission), through /bin/sh (a regular file that begins with "#!"
+// or ends in ".sh"), or to the desktop's opener (anything else).
+enum class OpenKind { Direct, Shell, Desktop };
+OpenKind openKind(const std::string& file);
+
 // ShellExecute "open": hands a file, folder or address with a parameter text
 // to the desktop without waiting. Never builds a shell command line.
 // Returns whether a process was started (the program never reports it).

@@ -102,20 +102,26 @@ std::vector<std::string> splitParameters(const std::string& text) {
   return words;
 }
 
+OpenKind openKind(const std::string& file) {
+  struct stat st;
+  if (file.empty() || hasUriScheme(file) || ::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+    return OpenKind::Desktop;
+  if (::access(file.c_str(), X_OK) == 0) return OpenKind::Direct;
+  if (beginsWithShebang(file) || endsWith(file, ".sh")) return OpenKind::Shell;
+  return OpenKind::Desktop;
+}
+
 bool shellOpen(const std::string& file, const std::string& parameters) {
   if (file.empty()) return false;
-  struct stat st;
-  if (hasUriScheme(file) || (::stat(file.c_str(), &st) == 0 && S_ISDIR(st.st_mode)))
-    return openWithDesktop(file);
-  if (::stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+  const OpenKind kind = openKind(file);
+  if (kind != OpenKind::Desktop) {
     std::vector<std::string> args{file};
     for (std::string& w : splitParameters(parameters)) args.push_back(std::move(w));
-    if (::access(file.c_str(), X_OK) == 0) {
-      if (spawn(args, false)) return true;
-    } else if (beginsWithShebang(file) || endsWith(file, ".sh")) {
+    if (kind == OpenKind::Shell) {
       args.insert(args.begin(), "/bin/sh");
       return spawn(args, false);
     }
+    if (spawn(args, false)) return true;  // else, say a Windows program, the desktop may know it
   }
   return openWithDesktop(file);
 }

@@ -13,7 +13,7 @@ namespace tavilo::core {
 namespace {
 
 // false when the file cannot be opened or a read fails.
-bool readBytes(const std::string& path, std::string& bytes) {
+bool readFileBytes(const std::string& path, std::string& bytes) {
   platform::File file = platform::File::openRead(path);
   if (!file.isOpen()) return false;
   const platform::FileStatus status = file.status();
@@ -35,9 +35,15 @@ bool readBytes(const std::string& path, std::string& bytes) {
 ConfigFile::ConfigFile(std::string path) : path_(std::move(path)) {}
 
 IniDocument ConfigFile::read() const {
+  std::optional<std::string> bytes = readBytes();
+  if (!bytes) return {};
+  return IniDocument::parse(std::move(*bytes));
+}
+
+std::optional<std::string> ConfigFile::readBytes() const {
   std::string bytes;
-  if (!readBytes(path_, bytes)) return {};
-  return IniDocument::parse(std::move(bytes));
+  if (!readFileBytes(path_, bytes)) return std::nullopt;
+  return bytes;
 }
 
 bool ConfigFile::exists() const { return platform::fileExists(path_); }

@@ -5,6 +5,7 @@
 #define TAVILO_CORE_INI_CONFIG_FILE_H
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "core/ini/ini_document.h"
@@ -22,6 +23,9 @@ class ConfigFile {
   // The file as it is now; an empty document when it is missing, not a
   // regular file or cannot be read.
   IniDocument read() const;
+  // The same snapshot's bytes as they are on disk (up to kMaxIniBytes);
+  // std::nullopt when read() would give an empty document for want of a file.
+  std::optional<std::string> readBytes() const;
 
   // A file (not a folder) exists at the path.
   bool exists() const;

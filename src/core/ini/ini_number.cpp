@@ -63,13 +63,13 @@ std::optional<std::int32_t> parseIniNumber(std::string_view text) {
   return static_cast<std::int32_t>(v);
 }
 
-std::int32_t lenientInteger(std::string_view text) {
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    const std::string dollar = "$" + std::string(text.substr(2));
-    return parseIniNumber(dollar).value_or(0);
-  }
-  return parseIniNumber(text).value_or(0);
+std::optional<std::int32_t> parseIniInteger(std::string_view text) {
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+    return parseIniNumber("$" + std::string(text.substr(2)));
+  return parseIniNumber(text);
 }
+
+std::int32_t lenientInteger(std::string_view text) { return parseIniInteger(text).value_or(0); }
 
 std::int32_t strictInteger(std::string_view text) {
   if (const auto v = parseIniNumber(text)) return *v;

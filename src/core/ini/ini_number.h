@@ -13,7 +13,10 @@ namespace tavilo::core {
 // 32-bit pattern ("$FFFFFFFF" is -1). No blanks, nothing after the digits.
 std::optional<std::int32_t> parseIniNumber(std::string_view text);
 
-// ReadIniInteger's conversion: 0 when the text does not convert.
+// ReadIniInteger's conversion ("0x" taken as "$" only before more text);
+// std::nullopt when the text does not convert.
+std::optional<std::int32_t> parseIniInteger(std::string_view text);
+// The same with 0 for a text that does not convert.
 std::int32_t lenientInteger(std::string_view text);
 
 // The strict conversion of colours and of the association count; throws

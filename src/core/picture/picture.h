@@ -44,6 +44,9 @@ std::string pictureExtension(std::string_view path);
 // gif, png.
 std::optional<PictureFormat> pictureFormatForExtension(std::string_view extension);
 
+// The format whose signature the bytes begin with; std::nullopt for none.
+std::optional<PictureFormat> sniffPictureFormat(std::string_view bytes);
+
 // Reads and decodes a file, the decoder chosen by the file's extension. Throws
 // Error "Unbekannte Bilddateierweiterung (.%s)" for another extension (before the
 // file is touched), and an Error naming the file when it cannot be read or decoded.

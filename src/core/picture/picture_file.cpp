@@ -65,6 +65,15 @@ std::optional<PictureFormat> pictureFormatForExtension(std::string_view extensio
   return std::nullopt;
 }
 
+std::optional<PictureFormat> sniffPictureFormat(std::string_view bytes) {
+  const std::string_view name = picture_detail::sniffFormat(bytes);
+  if (name == "BMP") return PictureFormat::Bmp;
+  if (name == "GIF") return PictureFormat::Gif;
+  if (name == "JPEG") return PictureFormat::Jpeg;
+  if (name == "PNG") return PictureFormat::Png;
+  return std::nullopt;
+}
+
 Picture decodePictureFile(const std::string& path) {
   const std::string extension = pictureExtension(path);
   const std::optional<PictureFormat> format = pictureFormatForExtension(extension);
