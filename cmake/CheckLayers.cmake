@@ -1,9 +1,10 @@
-# Fails when a file under src/core or src/platform includes an FLTK header,
-# or when a file under src/gui other than the main window's own files
-# includes the main window's header (other windows read the shared values
-# through the model they are given).
+# Fails when a file under src/core or src/platform, or the medium checker,
+# includes an FLTK header, or when a file under src/gui other than the main
+# window's own files includes the main window's header (other windows read
+# the shared values through the model they are given).
 # Run as: cmake -DROOT=<source dir> -P CheckLayers.cmake
 file(GLOB_RECURSE files ${ROOT}/src/core/* ${ROOT}/src/platform/*)
+list(APPEND files ${ROOT}/tools/tavilo_check.cpp)
 set(offenders "")
 foreach(f ${files})
   file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]FL/")

@@ -1,0 +1,84 @@
+// What the parts of the medium checker share: the one snapshot of the file
+// (read by the menu's reader and indexed by line), the medium's folder, and
+// the findings so far. Not for use outside src/core/check.
+#ifndef TAVILO_CORE_CHECK_CHECK_CONTEXT_H
+#define TAVILO_CORE_CHECK_CHECK_CONTEXT_H
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/check/ini_index.h"
+#include "core/check/medium_check.h"
+#include "core/ini/ini_document.h"
+#include "core/start_settings.h"
+
+namespace tavilo::core::check_detail {
+
+struct CheckContext {
+  CheckContext(const IniDocument& ini, const IniIndex& index, std::string programDir);
+
+  const IniDocument& ini;
+  const IniIndex& index;
+  const std::string programDir;
+  const StartSettings settings;  // what the start-up takes from the file
+
+  // The catalogue as checked: up to the larger of each Anzahl and the highest
+  // name present, so that a wrong count is one finding, not one per entry.
+  int groupsChecked = 0;
+  std::map<int, int> entriesChecked;  // by group
+  std::vector<Finding> findings;
+  // Picture files already decoded, with the problem found (empty: none).
+  std::map<std::string, std::string> pictures;
+
+  void error(std::size_t line, std::string text) { findings.push_back({line, Severity::Error, std::move(text)}); }
+  void warning(std::size_t line, std::string text) { findings.push_back({line, Severity::Warning, std::move(text)}); }
+};
+
+// The parts, in the order they run.
+void checkLines(CheckContext& ctx);
+void checkProgramSection(CheckContext& ctx);
+void checkCatalogue(CheckContext& ctx);
+void checkAssociations(CheckContext& ctx);
+void checkSectionsAndKeys(CheckContext& ctx);
+
+// ---- shared by the parts
+
+// Key=Value as written, the value cut to a readable length.
+std::string keyValue(std::string_view key, std::string_view value);
+// Why a value that should be a number is not, for the end of a finding:
+// ": the text after the number ..." when it is a number followed by text.
+std::string notANumberHint(std::string_view value);
+// Edit distance ignoring ASCII case.
+std::size_t editDistance(std::string_view a, std::string_view b);
+// The name among `names` nearest to `name` when it is a likely misspelling.
+std::optional<std::string> nearestName(std::string_view name, const std::vector<std::string>& names);
+// A number written as the reader builds its names (1, 2, ... without
+// leading zeros); std::nullopt for anything else.
+std::optional<int> nameNumber(std::string_view digits);
+
+// A path value of the configuration, checked as the menu resolves it:
+// absolute or a web address, naming nothing, found only by ignoring case.
+// Returns the resolved path when it names a file (or, with `folderAllowed`,
+// a folder). `missingEffect` ends the finding for a path that names nothing.
+std::optional<std::string> checkPathValue(CheckContext& ctx, std::size_t line, std::string_view key,
+                                          const std::string& value, bool folderAllowed,
+                                          std::string_view missingEffect);
+// A picture file as the menu loads it: by its extension, or as GIF for a logo
+// that logoIsGif. Reports an unknown extension, contents of another format and
+// data the loader cannot decode.
+void checkPicture(CheckContext& ctx, std::size_t line, std::string_view key, const std::string& path,
+                  bool asGif = false);
+// A file that a launch starts: a Windows program, or a Linux program without
+// execute permission, is opened by the desktop instead. `program` marks a
+// Prog_<n> (anything not startable is then an error: its file would be dropped).
+void checkStartable(CheckContext& ctx, std::size_t line, std::string_view key, const std::string& path,
+                    bool program);
+// The path below the medium's folder, for messages.
+std::string onMedium(const CheckContext& ctx, const std::string& path);
+
+}  // namespace tavilo::core::check_detail
+
+#endif

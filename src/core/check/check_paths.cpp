@@ -1,0 +1,151 @@
+// Findings about the files a medium names: paths as the menu resolves them,
+// pictures as its loader decodes them, programs as its launch starts them.
+#include <algorithm>
+
+#include "core/catalogue.h"
+#include "core/check/check_context.h"
+#include "core/error.h"
+#include "core/picture/picture.h"
+#include "core/text.h"
+#include "platform/platform.h"
+
+namespace tavilo::core::check_detail {
+
+namespace {
+
+bool isAbsolute(std::string_view v) {
+  const bool driveLetter = v.size() >= 2 && v[1] == ':' && ((v[0] >= 'a' && v[0] <= 'z') || (v[0] >= 'A' && v[0] <= 'Z'));
+  return driveLetter || (!v.empty() && (v.front() == '/' || v.front() == '\\'));
+}
+
+bool isWebAddress(std::string_view v) {
+  const std::string lower = lowerAscii(v.substr(0, 8));
+  for (const std::string_view start : {"http:", "https:", "ftp:", "mailto:", "file:", "www."})
+    if (lower.starts_with(start)) return true;
+  return false;
+}
+
+// The first bytes of a file; empty when it cannot be read.
+std::string headOf(const std::string& path, std::size_t n) {
+  platform::File file = platform::File::openRead(path);
+  std::string head(n, '\0');
+  const std::int64_t got = file.isOpen() ? file.read(head.data(), n) : -1;
+  head.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+  return head;
+}
+
+const char* formatName(PictureFormat f) {
+  switch (f) {
+    case PictureFormat::Bmp: return "BMP";
+    case PictureFormat::Gif: return "GIF";
+    case PictureFormat::Jpeg: return "JPEG";
+    case PictureFormat::Png: return "PNG";
+  }
+  return "";
+}
+
+const char* extensionFor(PictureFormat f) {
+  switch (f) {
+    case PictureFormat::Bmp: return ".bmp";
+    case PictureFormat::Gif: return ".gif";
+    case PictureFormat::Jpeg: return ".jpg";
+    case PictureFormat::Png: return ".png";
+  }
+  return "";
+}
+
+// The loader's reason, without the line that names the file.
+std::string reasonOf(const Error& e) {
+  const std::string text = e.what();
+  const std::size_t lastBreak = text.rfind('\n');
+  return lastBreak == std::string::npos ? text : text.substr(lastBreak + 1);
+}
+
+std::string pictureProblem(const std::string& path, bool asGif) {
+  const std::string ext = pictureExtension(path);
+  const std::optional<PictureFormat> format = asGif ? PictureFormat::Gif : pictureFormatForExtension(ext);
+  if (!format)
+    return "the menu shows only .bmp, .gif, .jpg, .jpeg and .png pictures and fails with "
+           "\"Unbekannte Bilddateierweiterung (." + ext + ")\"";
+  const std::optional<PictureFormat> held = sniffPictureFormat(headOf(path, 16));
+  if (held && *held != *format)
+    return std::string("it holds a ") + formatName(*held) + " picture, but the menu decodes it as " +
+           formatName(*format) + (asGif ? " (a logo named .gif always is)" : " by its name") +
+           " and fails; name it " + extensionFor(*held);
+  try {
+    decodePictureFile(path, *format);
+  } catch (const Error& e) {
+    return "the menu cannot show it: \"" + reasonOf(e) + "\"";
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string onMedium(const CheckContext& ctx, const std::string& path) {
+  return path.starts_with(ctx.programDir) ? path.substr(ctx.programDir.size()) : path;
+}
+
+std::optional<std::string> checkPathValue(CheckContext& ctx, std::size_t line, std::string_view key,
+                                          const std::string& value, bool folderAllowed,
+                                          std::string_view missingEffect) {
+  const std::string subject = keyValue(key, value);
+  if (isWebAddress(value)) {
+    ctx.error(line, subject + " is a web address: the menu appends it to its own folder as a file name; "
+                              "web addresses belong in a Link");
+    return std::nullopt;
+  }
+  if (isAbsolute(value)) {
+    ctx.error(line, subject + " is an absolute path: the menu appends it to its own folder, so it names "
+                              "nothing; write it relative to the medium's root");
+    return std::nullopt;
+  }
+  const std::string resolved = platform::resolveMediumPath(ctx.programDir, value);
+  if (!platform::fileExists(resolved) && !(folderAllowed && platform::isFolder(resolved))) {
+    ctx.error(line, subject + (platform::isFolder(resolved) ? " names a folder, not a file" : " names no file") +
+                        std::string(missingEffect));
+    return std::nullopt;
+  }
+  std::string literal = value;
+  std::replace(literal.begin(), literal.end(), '\\', '/');
+  if (resolved != ctx.programDir + literal) {
+    std::string spelled = onMedium(ctx, resolved);
+    if (value.find('\\') != std::string::npos) std::replace(spelled.begin(), spelled.end(), '/', '\\');
+    ctx.warning(line, subject + " is found only by ignoring letter case: on the medium it is \"" + spelled +
+                          "\"; write it so, for file systems and copies that keep case");
+  }
+  return resolved;
+}
+
+void checkPicture(CheckContext& ctx, std::size_t line, std::string_view key, const std::string& path, bool asGif) {
+  const std::string cacheKey = (asGif ? "gif:" : "file:") + path;
+  auto it = ctx.pictures.find(cacheKey);
+  if (it == ctx.pictures.end()) it = ctx.pictures.emplace(cacheKey, pictureProblem(path, asGif)).first;
+  if (!it->second.empty()) ctx.error(line, std::string(key) + " " + onMedium(ctx, path) + ": " + it->second);
+}
+
+void checkStartable(CheckContext& ctx, std::size_t line, std::string_view key, const std::string& path,
+                    bool program) {
+  const std::string head = headOf(path, 4);
+  const std::string ext = extensionOf(path);
+  const bool windows = head.starts_with("MZ") || ext == ".exe" || ext == ".com" || ext == ".bat" ||
+                       ext == ".cmd" || ext == ".msi";
+  const std::string subject = std::string(key) + " " + onMedium(ctx, path);
+  const std::string dropped = program ? ", and the file it should show is dropped" : "";
+  if (windows) {
+    const std::string text = subject + " is a Windows program: on Linux it cannot be started, the menu hands it "
+                                       "to the desktop to open" + dropped;
+    if (program) ctx.error(line, text);
+    else ctx.warning(line, text);
+    return;
+  }
+  if (platform::openKind(path) != platform::OpenKind::Desktop) return;
+  if (program)
+    ctx.error(line, subject + " is neither executable nor a script (#! or .sh): the menu hands it to the "
+                              "desktop to open instead of starting it" + dropped);
+  else if (head.starts_with("\x7f" "ELF"))
+    ctx.error(line, subject + " is a program without execute permission: the menu hands it to the desktop to "
+                              "open instead of starting it; give it execute permission or start it by a script");
+}
+
+}  // namespace tavilo::core::check_detail

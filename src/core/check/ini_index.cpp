@@ -1,0 +1,95 @@
+#include "core/check/ini_index.h"
+
+#include <algorithm>
+
+#include "core/ini/ini_document.h"
+#include "core/ini/ini_lines.h"
+#include "core/ini/ini_text.h"
+
+namespace tavilo::core {
+
+namespace {
+
+std::string_view trimBlanks(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+bool hasNonAscii(std::string_view s) {
+  return std::any_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
+}  // namespace
+
+IniIndex IniIndex::build(std::string_view raw) {
+  IniIndex index;
+  const std::string_view bytes = withoutBom(raw);
+  index.utf8_ = isValidUtf8(bytes);
+  if (!index.utf8_) {
+    forEachIniLine(bytes, [&](std::size_t number, std::string_view line) {
+      const bool valid = isValidUtf8(line);
+      if (!valid && index.firstNonUtf8_ == 0) index.firstNonUtf8_ = number;
+      if (valid && hasNonAscii(line) && index.firstUtf8_ == 0) index.firstUtf8_ = number;
+    });
+  }
+
+  // Decoding keeps every line break where it is: Windows-1252 turns only
+  // bytes from 0x80 into longer sequences, and none of them is CR or LF.
+  const std::string text = index.utf8_ ? std::string(bytes) : fromWindows1252(bytes);
+  forEachIniLine(text, [&](std::size_t number, std::string_view raw) {
+    const IniLine line = classifyIniLine(raw);
+    switch (line.kind) {
+      case IniLineKind::Blank:
+      case IniLineKind::Comment:
+        return;
+      case IniLineKind::Other:
+        index.other_.push_back({number, std::string(trimBlanks(line.text))});
+        return;
+      case IniLineKind::Section: {
+        IndexedSection s;
+        s.name = std::string(line.name);
+        s.folded = foldIniName(s.name);
+        s.line = number;
+        s.trailing = std::string(trimBlanks(line.text.substr(line.text.rfind(']') + 1)));
+        const auto [it, isNew] = index.firstSection_.try_emplace(s.folded, index.sections_.size());
+        s.firstLine = isNew ? number : index.sections_[it->second].line;
+        index.sections_.push_back(std::move(s));
+        return;
+      }
+      case IniLineKind::Key: {
+        IndexedKey k{std::string(line.name), foldIniName(line.name), std::string(line.value), number};
+        if (index.sections_.empty()) {
+          index.outside_.push_back(std::move(k));
+          return;
+        }
+        IndexedSection& s = index.sections_.back();
+        s.first.try_emplace(k.folded, s.keys.size());
+        s.keys.push_back(std::move(k));
+        return;
+      }
+    }
+  });
+  return index;
+}
+
+const IndexedSection* IniIndex::section(std::string_view name) const {
+  const auto it = firstSection_.find(foldIniName(name));
+  return it == firstSection_.end() ? nullptr : &sections_[it->second];
+}
+
+const IndexedKey* IniIndex::key(std::string_view sectionName, std::string_view keyName) const {
+  const IndexedSection* s = section(sectionName);
+  if (!s) return nullptr;
+  const auto it = s->first.find(foldIniName(keyName));
+  return it == s->first.end() ? nullptr : &s->keys[it->second];
+}
+
+std::size_t IniIndex::lineOf(std::string_view sectionName, std::string_view keyName) const {
+  if (!keyName.empty())
+    if (const IndexedKey* k = key(sectionName, keyName)) return k->line;
+  const IndexedSection* s = section(sectionName);
+  return s ? s->line : 0;
+}
+
+}  // namespace tavilo::core

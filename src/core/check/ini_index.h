@@ -1,0 +1,71 @@
+// Where everything stands in a configuration file: each section header and
+// each key line with its line number, split by the same line rules as the
+// reader, so that a finding can name the line the reader took a value from.
+#ifndef TAVILO_CORE_CHECK_INI_INDEX_H
+#define TAVILO_CORE_CHECK_INI_INDEX_H
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace tavilo::core {
+
+struct IndexedKey {
+  std::string name;    // as written, decoded to UTF-8
+  std::string folded;  // as compared
+  std::string value;   // decoded, not cut
+  std::size_t line = 0;
+};
+
+struct IndexedSection {
+  std::string name, folded;
+  std::size_t line = 0;
+  std::string trailing;             // text after the closing ']', ignored by the reader
+  std::size_t firstLine = 0;        // of the first section of this name; == line unless repeated
+  std::vector<IndexedKey> keys;     // in file order, repeats included
+  std::unordered_map<std::string, std::size_t> first;  // folded key -> index of its first line
+  bool repeated() const { return firstLine != line; }
+};
+
+struct IndexedLine {
+  std::size_t line = 0;
+  std::string text;
+};
+
+class IniIndex {
+ public:
+  static IniIndex build(std::string_view bytes);
+
+  const std::vector<IndexedSection>& sections() const { return sections_; }
+  // Key lines before the first section header.
+  const std::vector<IndexedKey>& keysOutside() const { return outside_; }
+  // Lines that are neither a section, a key, a comment nor blank.
+  const std::vector<IndexedLine>& otherLines() const { return other_; }
+
+  // The first section of that name (compared as the reader does); nullptr when none.
+  const IndexedSection* section(std::string_view name) const;
+  // The key's first line in that section; nullptr when missing.
+  const IndexedKey* key(std::string_view section, std::string_view key) const;
+  // The key's line, else its section's header line, else 0 (the file as a whole).
+  std::size_t lineOf(std::string_view section, std::string_view key = {}) const;
+
+  bool utf8() const { return utf8_; }
+  // Without valid UTF-8: the first line that is not, and the first line that
+  // holds UTF-8 characters all the same (0 when none).
+  std::size_t firstNonUtf8Line() const { return firstNonUtf8_; }
+  std::size_t firstUtf8Line() const { return firstUtf8_; }
+
+ private:
+  std::vector<IndexedSection> sections_;
+  std::vector<IndexedKey> outside_;
+  std::vector<IndexedLine> other_;
+  std::unordered_map<std::string, std::size_t> firstSection_;  // folded name -> index
+  bool utf8_ = true;
+  std::size_t firstNonUtf8_ = 0, firstUtf8_ = 0;
+};
+
+}  // namespace tavilo::core
+
+#endif

@@ -1,0 +1,44 @@
+// The medium checker: every mistake in a medium's Tavilo.ini that would make
+// the menu misbehave, found with the menu's own reader, path resolution,
+// picture loader and launch rules, so that it cannot disagree with the menu.
+// It only reads; nothing on the medium is written.
+#ifndef TAVILO_CORE_CHECK_MEDIUM_CHECK_H
+#define TAVILO_CORE_CHECK_MEDIUM_CHECK_H
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavilo::core {
+
+enum class Severity { Warning, Error };
+
+struct Finding {
+  std::size_t line = 0;  // from 1; 0 for the file as a whole
+  Severity severity = Severity::Error;
+  std::string text;
+  friend bool operator==(const Finding&, const Finding&) = default;
+};
+
+struct MediumCheck {
+  // Why the medium could not be read at all; the findings are empty then.
+  std::optional<std::string> unreadable;
+  std::vector<Finding> findings;  // ordered by line
+  int count(Severity severity) const;
+};
+
+// Checks folder/Tavilo.ini and the files it names.
+MediumCheck checkMedium(const std::string& folder);
+
+// Checks configuration bytes as if they stood in `programDir` (one trailing '/').
+std::vector<Finding> checkConfiguration(const std::string& bytes, const std::string& programDir);
+
+// "Tavilo.ini:12: error: text", or "Tavilo.ini: error: text" for line 0.
+std::string formatFinding(const Finding& finding);
+// "2 errors, 1 warning" or "no errors, no warnings".
+std::string summaryLine(const MediumCheck& check);
+
+}  // namespace tavilo::core
+
+#endif

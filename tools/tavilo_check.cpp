@@ -1,0 +1,23 @@
+// tavilo-check FOLDER: checks a medium's Tavilo.ini and the files it names
+// before the medium is burned. Prints one line per finding and a summary;
+// exits 0 without errors, 1 with errors, 2 when the medium cannot be read.
+#include <cstdio>
+#include <string>
+
+#include "core/check/medium_check.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2 || std::string(argv[1]).empty() || std::string(argv[1]) == "--help") {
+    std::fprintf(stderr, "usage: tavilo-check FOLDER\n"
+                         "Checks FOLDER/Tavilo.ini and every file it names, as the menu would read them.\n");
+    return 2;
+  }
+  const tavilo::core::MediumCheck check = tavilo::core::checkMedium(argv[1]);
+  if (check.unreadable) {
+    std::fprintf(stderr, "tavilo-check: cannot read the medium: %s\n", check.unreadable->c_str());
+    return 2;
+  }
+  for (const tavilo::core::Finding& f : check.findings) std::printf("%s\n", tavilo::core::formatFinding(f).c_str());
+  std::printf("%s\n", tavilo::core::summaryLine(check).c_str());
+  return check.count(tavilo::core::Severity::Error) > 0 ? 1 : 0;
+}
