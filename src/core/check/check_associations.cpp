@@ -48,11 +48,12 @@ void checkProgram(CheckContext& ctx, int row) {
   const std::string prog = ctx.ini.ReadIniString(kSection, key);
   const std::size_t line = ctx.index.lineOf(kSection, key);
   if (prog.empty()) {
-    ctx.error(line, "no " + key + ": the files of row " + std::to_string(row) + " are handed the medium's folder to open");
+    ctx.error(line, "no " + key + ": the files of row " + std::to_string(row) +
+                        " are handed the medium's folder to open");
     return;
   }
   if (const auto path = checkPathValue(ctx, line, key, prog, false, ": the files of this row open nothing"))
-    checkStartable(ctx, line, key, *path, true);
+    checkStartable(ctx, line, keyValue(key, prog), *path, true);
 }
 
 }  // namespace

@@ -67,14 +67,16 @@ Counted checkCount(CheckContext& ctx, const std::string& section, const std::str
   std::vector<std::string> missing;
   for (int n = 1; n <= count; ++n)
     if (!present.count(n)) missing.push_back(prefix + std::to_string(n));
-  if (!missing.empty())
-    ctx.error(line, "Anzahl " + std::to_string(count) + ", but " + joinNames(missing) +
-                        (missing.size() == 1 ? " is" : " are") + " missing: the list shows " +
-                        (missing.size() == 1 ? std::string("an empty row") : std::to_string(missing.size()) + " empty rows"));
+  if (!missing.empty()) {
+    const bool one = missing.size() == 1;
+    ctx.error(line, "Anzahl " + std::to_string(count) + ", but " + joinNames(missing) + (one ? " is" : " are") +
+                        " missing: the list shows " +
+                        (one ? std::string("an empty row") : std::to_string(missing.size()) + " empty rows"));
+  }
   for (const int n : present)
     if (n > count)
-      ctx.error(ctx.index.lineOf(section, prefix + std::to_string(n)),
-                prefix + std::to_string(n) + " is beyond Anzahl " + std::to_string(count) + ": the menu never lists it");
+      ctx.error(ctx.index.lineOf(section, prefix + std::to_string(n)), prefix + std::to_string(n) +
+                " is beyond Anzahl " + std::to_string(count) + ": the menu never lists it");
   return {count, std::max(count, highest)};
 }
 
@@ -143,28 +145,30 @@ void checkEntry(CheckContext& ctx, int group, int entry) {
   const bool launches = v.startEnabled || v.installEnabled;
   const char* button = v.startEnabled ? "\"Starten / Öffnen\"" : "\"Installieren\"";
 
+  const std::string locationValue = ctx.ini.ReadIniString(section, "Location");
   std::optional<std::string> location;
   if (!v.hasLocation) {
     if (launches) ctx.error(line("Location"), std::string("no Location: ") + button + " opens the medium's own folder");
-    else if (v.copyEnabled) ctx.error(line("Location"), "no Location: \"Kopieren\" offers the medium's whole root folder");
+    else if (v.copyEnabled)
+      ctx.error(line("Location"), "no Location: \"Kopieren\" offers the medium's whole root folder");
     if (!ctx.ini.ReadIniString(section, "Bemerkung").empty())
       ctx.warning(line("Bemerkung"), "the Bemerkung is never shown: an entry without Location shows no description");
   } else {
-    location = checkPathValue(ctx, line("Location"), "Location", ctx.ini.ReadIniString(section, "Location"), true,
+    location = checkPathValue(ctx, line("Location"), "Location", locationValue, true,
                               launches ? std::string(": ") + button + " starts nothing" : std::string());
   }
 
   const std::string shot = ctx.ini.ReadIniString(section, "Screenshot");
+  const char* instead = v.pictureSource == PictureSource::Placeholder ? ": the entry shows the placeholder"
+                                                                      : ": the entry shows another picture";
   if (!shot.empty())
-    if (const auto path = checkPathValue(ctx, line("Screenshot"), "Screenshot", shot, false,
-                                         v.pictureSource == PictureSource::Placeholder ? ": the entry shows the placeholder"
-                                                                                       : ": the entry shows another picture"))
-      checkPicture(ctx, line("Screenshot"), "Screenshot", *path);
+    if (const auto path = checkPathValue(ctx, line("Screenshot"), "Screenshot", shot, false, instead))
+      checkPicture(ctx, line("Screenshot"), keyValue("Screenshot", shot), *path);
   if (v.pictureSource == PictureSource::Location) {
-    checkPicture(ctx, line("Location"), "Location", v.location);
+    checkPicture(ctx, line("Location"), keyValue("Location", locationValue), v.location);
   } else if (v.pictureSource != PictureSource::Screenshot && location && platform::fileExists(*location) &&
              pictureFormatForExtension(pictureExtension(*location))) {
-    ctx.warning(line("Location"), "Location " + onMedium(ctx, *location) +
+    ctx.warning(line("Location"), keyValue("Location", locationValue) +
                                       " is a picture, but the menu shows only .jpg, .gif and .bmp files as their own "
                                       "picture: name it in Screenshot too");
   }
@@ -179,7 +183,7 @@ void checkEntry(CheckContext& ctx, int group, int entry) {
     return;  // every start fails; reported with the association table
   }
   if (command->file == v.location)
-    checkStartable(ctx, line("Location"), "Location", v.location, false);
+    checkStartable(ctx, line("Location"), keyValue("Location", locationValue), v.location, false);
   else if (!v.parameter.empty())
     ctx.warning(line("Parameter"), "the Parameter is dropped: files " + v.ext + " are opened with " +
                                        onMedium(ctx, command->file) + ", which receives only the file");

@@ -68,13 +68,13 @@ std::optional<std::string> checkPathValue(CheckContext& ctx, std::size_t line, s
                                           std::string_view missingEffect);
 // A picture file as the menu loads it: by its extension, or as GIF for a logo
 // that logoIsGif. Reports an unknown extension, contents of another format and
-// data the loader cannot decode.
-void checkPicture(CheckContext& ctx, std::size_t line, std::string_view key, const std::string& path,
+// data the loader cannot decode; `subject` (Key "value") begins the finding.
+void checkPicture(CheckContext& ctx, std::size_t line, const std::string& subject, const std::string& path,
                   bool asGif = false);
 // A file that a launch starts: a Windows program, or a Linux program without
 // execute permission, is opened by the desktop instead. `program` marks a
 // Prog_<n> (anything not startable is then an error: its file would be dropped).
-void checkStartable(CheckContext& ctx, std::size_t line, std::string_view key, const std::string& path,
+void checkStartable(CheckContext& ctx, std::size_t line, const std::string& subject, const std::string& path,
                     bool program);
 // The path below the medium's folder, for messages.
 std::string onMedium(const CheckContext& ctx, const std::string& path);

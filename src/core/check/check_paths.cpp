@@ -14,7 +14,8 @@ namespace tavilo::core::check_detail {
 namespace {
 
 bool isAbsolute(std::string_view v) {
-  const bool driveLetter = v.size() >= 2 && v[1] == ':' && ((v[0] >= 'a' && v[0] <= 'z') || (v[0] >= 'A' && v[0] <= 'Z'));
+  const char first = static_cast<char>(v.empty() ? 0 : v[0] | 0x20);
+  const bool driveLetter = v.size() >= 2 && v[1] == ':' && first >= 'a' && first <= 'z';
   return driveLetter || (!v.empty() && (v.front() == '/' || v.front() == '\\'));
 }
 
@@ -65,17 +66,17 @@ std::string pictureProblem(const std::string& path, bool asGif) {
   const std::string ext = pictureExtension(path);
   const std::optional<PictureFormat> format = asGif ? PictureFormat::Gif : pictureFormatForExtension(ext);
   if (!format)
-    return "the menu shows only .bmp, .gif, .jpg, .jpeg and .png pictures and fails with "
+    return "is no picture the menu can show (only .bmp, .gif, .jpg, .jpeg and .png): it fails with "
            "\"Unbekannte Bilddateierweiterung (." + ext + ")\"";
   const std::optional<PictureFormat> held = sniffPictureFormat(headOf(path, 16));
   if (held && *held != *format)
-    return std::string("it holds a ") + formatName(*held) + " picture, but the menu decodes it as " +
+    return std::string("holds a ") + formatName(*held) + " picture, but the menu decodes it as " +
            formatName(*format) + (asGif ? " (a logo named .gif always is)" : " by its name") +
            " and fails; name it " + extensionFor(*held);
   try {
     decodePictureFile(path, *format);
   } catch (const Error& e) {
-    return "the menu cannot show it: \"" + reasonOf(e) + "\"";
+    return "cannot be shown: the picture loader fails with \"" + reasonOf(e) + "\"";
   }
   return {};
 }
@@ -117,20 +118,20 @@ std::optional<std::string> checkPathValue(CheckContext& ctx, std::size_t line, s
   return resolved;
 }
 
-void checkPicture(CheckContext& ctx, std::size_t line, std::string_view key, const std::string& path, bool asGif) {
+void checkPicture(CheckContext& ctx, std::size_t line, const std::string& subject, const std::string& path,
+                  bool asGif) {
   const std::string cacheKey = (asGif ? "gif:" : "file:") + path;
   auto it = ctx.pictures.find(cacheKey);
   if (it == ctx.pictures.end()) it = ctx.pictures.emplace(cacheKey, pictureProblem(path, asGif)).first;
-  if (!it->second.empty()) ctx.error(line, std::string(key) + " " + onMedium(ctx, path) + ": " + it->second);
+  if (!it->second.empty()) ctx.error(line, subject + " " + it->second);
 }
 
-void checkStartable(CheckContext& ctx, std::size_t line, std::string_view key, const std::string& path,
+void checkStartable(CheckContext& ctx, std::size_t line, const std::string& subject, const std::string& path,
                     bool program) {
   const std::string head = headOf(path, 4);
   const std::string ext = extensionOf(path);
   const bool windows = head.starts_with("MZ") || ext == ".exe" || ext == ".com" || ext == ".bat" ||
                        ext == ".cmd" || ext == ".msi";
-  const std::string subject = std::string(key) + " " + onMedium(ctx, path);
   const std::string dropped = program ? ", and the file it should show is dropped" : "";
   if (windows) {
     const std::string text = subject + " is a Windows program: on Linux it cannot be started, the menu hands it "

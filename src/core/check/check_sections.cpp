@@ -145,8 +145,7 @@ void checkSectionsAndKeys(CheckContext& ctx) {
         continue;
       case Kind::Group:
         if (kind.group > ctx.groupsChecked) {
-          ctx.warning(s.line, header + " is never read: [Gruppen] lists " + std::to_string(ctx.groupsChecked) +
-                                  " groups");
+          ctx.warning(s.line, header + " is never read: there is no group " + std::to_string(kind.group));
           continue;
         }
         break;
@@ -160,8 +159,8 @@ void checkSectionsAndKeys(CheckContext& ctx) {
           continue;
         }
         if (kind.entry > entries->second) {
-          ctx.warning(s.line, header + " is never shown: [Gruppe_" + std::to_string(kind.group) + "] lists " +
-                                  std::to_string(entries->second) + " entries");
+          ctx.warning(s.line, header + " is never shown: group " + std::to_string(kind.group) + " has no entry " +
+                                  std::to_string(kind.entry));
           continue;
         }
         break;

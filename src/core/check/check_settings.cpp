@@ -61,8 +61,8 @@ void checkNumbers(CheckContext& ctx) {
     const char* dimension;
   } extents[] = {{"Breite", kDefaultWidth, "wide"}, {"Hoehe", kDefaultHeight, "high"}};
   for (const auto& e : extents) {
-    const std::string effect = " and makes the window " + std::to_string(e.fallback) + " pixels " + e.dimension;
-    if (!checkNumber(ctx, e.key, effect)) continue;
+    const std::string effect = " makes the window " + std::to_string(e.fallback) + " pixels " + e.dimension;
+    if (!checkNumber(ctx, e.key, " and" + effect)) continue;
     const std::string value = valueOf(ctx, e.key);
     const int n = lenientInteger(value);
     if (n != 0 && n < kMinWindowExtent)
@@ -109,14 +109,14 @@ void checkPictures(CheckContext& ctx) {
   const std::size_t logoLine = ctx.index.lineOf(kProgramm, "Logo");
   if (!logo.empty())
     if (const auto path = checkPathValue(ctx, logoLine, "Logo", logo, false, ": the title bar shows no logo"))
-      checkPicture(ctx, logoLine, "Logo", *path, logoIsGif(*path));
+      checkPicture(ctx, logoLine, keyValue("Logo", logo), *path, logoIsGif(*path));
 
   const std::string standby = valueOf(ctx, "Leer_Image");
   const std::size_t standbyLine = ctx.index.lineOf(kProgramm, "Leer_Image");
   if (!standby.empty())
     if (const auto path = checkPathValue(ctx, standbyLine, "Leer_Image", standby, false,
                                          ": entries without a picture show the built-in placeholder"))
-      checkPicture(ctx, standbyLine, "Leer_Image", *path);
+      checkPicture(ctx, standbyLine, keyValue("Leer_Image", standby), *path);
 }
 
 }  // namespace
