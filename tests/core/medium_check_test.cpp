@@ -61,6 +61,8 @@ class MediumCheckTest : public testing::TempTree {
     writeFile("prog/zeige.sh", "#!/bin/sh\n");
     writeFile("prog/elf", "\x7f" "ELF\x02\x01\x01");
     writeFile("prog/setup.exe", "MZ\x90");
+    writeFile("prog/crlf.sh", "#!/bin/sh\r\necho Hallo\r\n");
+    writeFile("prog/ohne", "echo Hallo\n");
     ::chmod(path("prog/start.sh").c_str(), 0755);
     ::chmod(path("prog/zeige.sh").c_str(), 0755);
   }
@@ -144,6 +146,9 @@ TEST_F(MediumCheckTest, EachMistakeIsFoundOnItsLine) {
       {15, "Location=PROG\\Start.SH", 15, W, "only by ignoring letter case: on the medium it is \"prog\\start.sh\"", 1},
       {15, "Location=prog\\elf", 15, E, "a program without execute permission", 1},
       {15, "Location=prog\\setup.exe", 15, W, "a Windows program", 1},
+      {15, "Location=prog\\crlf.sh", 15, E, "Windows line ends (CR LF): /bin/sh cannot run it", 1},
+      {15, "Location=prog\\ohne", 15, W, "has no extension and is neither executable nor a script", 1},
+      {15, "Location=..\\prog\\start.sh", 15, E, "leads out of the medium's folder", 1},
       {20, "Location=doku\\info.txt\r\nParameter=/s", 21, W, "the Parameter is dropped", 1},
       {16, "Screenshot=bilder\\fehlt.bmp", 16, E, "names no file", 1},
       {16, "Screenshot=bilder\\scan.tif", 16, E, "\"Unbekannte Bilddateierweiterung (.tif)\"", 1},

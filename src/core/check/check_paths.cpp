@@ -26,6 +26,24 @@ bool isWebAddress(std::string_view v) {
   return false;
 }
 
+// Whether ".." components lead above the folder the path starts in.
+bool leavesFolder(std::string_view v) {
+  int depth = 0;
+  std::size_t pos = 0;
+  while (pos <= v.size()) {
+    std::size_t end = v.find_first_of("/\\", pos);
+    if (end == std::string_view::npos) end = v.size();
+    const std::string_view part = v.substr(pos, end - pos);
+    if (part == "..") {
+      if (--depth < 0) return true;
+    } else if (!part.empty() && part != ".") {
+      ++depth;
+    }
+    pos = end + 1;
+  }
+  return false;
+}
+
 // The first bytes of a file; empty when it cannot be read.
 std::string headOf(const std::string& path, std::size_t n) {
   platform::File file = platform::File::openRead(path);
@@ -101,6 +119,10 @@ std::optional<std::string> checkPathValue(CheckContext& ctx, std::size_t line, s
                               "nothing; write it relative to the medium's root");
     return std::nullopt;
   }
+  if (leavesFolder(value)) {
+    ctx.error(line, subject + " leads out of the medium's folder: on the burned medium it names nothing");
+    return std::nullopt;
+  }
   const std::string resolved = platform::resolveMediumPath(ctx.programDir, value);
   if (!platform::fileExists(resolved) && !(folderAllowed && platform::isFolder(resolved))) {
     ctx.error(line, subject + (platform::isFolder(resolved) ? " names a folder, not a file" : " names no file") +
@@ -128,7 +150,7 @@ void checkPicture(CheckContext& ctx, std::size_t line, const std::string& subjec
 
 void checkStartable(CheckContext& ctx, std::size_t line, const std::string& subject, const std::string& path,
                     bool program) {
-  const std::string head = headOf(path, 4);
+  const std::string head = headOf(path, 256);
   const std::string ext = extensionOf(path);
   const bool windows = head.starts_with("MZ") || ext == ".exe" || ext == ".com" || ext == ".bat" ||
                        ext == ".cmd" || ext == ".msi";
@@ -140,13 +162,25 @@ void checkStartable(CheckContext& ctx, std::size_t line, const std::string& subj
     else ctx.warning(line, text);
     return;
   }
-  if (platform::openKind(path) != platform::OpenKind::Desktop) return;
+  const platform::OpenKind kind = platform::openKind(path);
+  const bool script = head.starts_with("#!") || ext == ".sh";
+  if (kind != platform::OpenKind::Desktop && script) {
+    const std::size_t lineEnd = head.find('\n');
+    if (lineEnd != std::string::npos && lineEnd > 0 && head[lineEnd - 1] == '\r')
+      ctx.error(line, subject + " is a script with Windows line ends (CR LF): /bin/sh cannot run it; save it "
+                                "with LF line ends");
+    return;
+  }
+  if (kind != platform::OpenKind::Desktop) return;
   if (program)
     ctx.error(line, subject + " is neither executable nor a script (#! or .sh): the menu hands it to the "
                               "desktop to open instead of starting it" + dropped);
   else if (head.starts_with("\x7f" "ELF"))
     ctx.error(line, subject + " is a program without execute permission: the menu hands it to the desktop to "
                               "open instead of starting it; give it execute permission or start it by a script");
+  else if (ext.empty())
+    ctx.warning(line, subject + " has no extension and is neither executable nor a script: the menu hands it to "
+                                "the desktop to open instead of starting it");
 }
 
 }  // namespace tavilo::core::check_detail
