@@ -116,6 +116,7 @@ TEST_F(MediumCheckTest, EachMistakeIsFoundOnItsLine) {
       {10, "Anzahl=1", 12, E, "Programm_2 is beyond Anzahl 1: the menu never lists it", 1},
       {10, "Anzahl=4", 10, E, "Programm_3 and Programm_4 are missing: the list shows 2 empty rows", 1},
       {12, "Programm_2=", 12, W, "empty row", 1},
+      {12, "Programm_2=Info\r\nProgram_3=Neu", 13, W, "never read in [Gruppe_1]; did you mean Programm_3?", 1},
       {18, "[Programm_1_2", 18, E, "without ']'", -1},
       {18, "[Programm_1_2", 12, E, "no section [Programm_1_2]: it shows no picture, no description and no button "
                                "(the header on line 18 lacks its ']')", -1},

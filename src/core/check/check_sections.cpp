@@ -89,6 +89,15 @@ bool has(const KeySet& set, const std::string& folded, bool& badNumber) {
   return false;
 }
 
+// The known key a misspelt one probably stands for; a numbered key keeps its number.
+std::optional<std::string> meantKey(const std::string& name, const KeySet& known) {
+  if (const auto meant = nearestName(name, known.fixed)) return meant;
+  const std::size_t digits = name.find_last_not_of("0123456789") + 1;
+  if (digits == 0 || digits == name.size()) return std::nullopt;
+  if (const auto prefix = nearestName(name.substr(0, digits), known.numbered)) return *prefix + name.substr(digits);
+  return std::nullopt;
+}
+
 void checkKeys(CheckContext& ctx, const IndexedSection& s, Kind kind) {
   const KeySet& known = keysOf(kind);
   for (const auto& [folded, i] : s.first) {
@@ -108,9 +117,8 @@ void checkKeys(CheckContext& ctx, const IndexedSection& s, Kind kind) {
           break;
         }
       }
-      std::vector<std::string> names = known.fixed;
       if (!elsewhere.empty()) text += ": it belongs in " + elsewhere;
-      else if (const auto meant = nearestName(k.name, names)) text += "; did you mean " + *meant + "?";
+      else if (const auto meant = meantKey(k.name, known)) text += "; did you mean " + *meant + "?";
     }
     ctx.warning(k.line, text);
   }
