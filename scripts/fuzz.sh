@@ -38,7 +38,7 @@ for name in "${targets[@]}"; do
   dirs=("$corpus")
   [[ -d $root/fuzz/seeds/$name ]] && dirs+=("$root/fuzz/seeds/$name")
   echo "== $name: ${seconds}s"
-  if ! "$build/$name" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$artifacts/" \
+  if ! "$build/fuzz/$name" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$artifacts/" \
       "${dirs[@]}"; then
     echo "== $name FAILED; inputs in $artifacts" >&2
     status=1
