@@ -40,7 +40,7 @@ void checkValue(const std::string& v) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   check(core::isValidUtf8(core::decodeIniBytes(bytes)));
-  const core::IniDocument doc = core::IniDocument::parse(bytes);
+  const core::IniDocument doc = core::IniDocument::parse(std::string(bytes));
   static const char* const kLookups[][2] = {
       {"Programm", "Version"}, {"programm", "FensterFarbe"}, {"Gruppen", "Anzahl"}, {"Gruppen", "Gruppe_1"},
       {"Gruppe_1", "Programm_1"}, {"Programm_1_1", "Location"}, {"Hiermit_Ausfuehren", "Ext_1"},
