@@ -4,20 +4,21 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh" "$root/build" -DTAVILO_TESTS=OFF -DTAVILO_BENCH=OFF
+# A build folder of its own, so that the test build keeps its settings.
+"$root/scripts/build.sh" "$root/build-demo" -DTAVILO_TESTS=OFF -DTAVILO_BENCH=OFF -DTAVILO_TOOLS=OFF
 
 # The program reads the Tavilo.ini beside its own executable: put both on a copy
 # of the medium.
-medium="$root/build/demo-medium"
+medium="$root/build-demo/demo-medium"
 rm -rf "$medium"
 cp -r "$root/examples/demo-medium" "$medium"
-cp "$root/build/Tavilo" "$medium/Tavilo"
+cp "$root/build-demo/Tavilo" "$medium/Tavilo"
 
 if [ -n "${DISPLAY:-}" ]; then
   exec "$medium/Tavilo"
 fi
 
-shot="$root/build/demo-screenshot.png"
+shot="$root/build-demo/demo-screenshot.png"
 seconds=${TAVILO_DEMO_SECONDS:-4}
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   "$1" & pid=$!
