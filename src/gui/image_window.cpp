@@ -51,13 +51,18 @@ TfrmImage::TfrmImage(const core::MenuModel& model) : Fl_Double_Window(kDesignWid
   size_range(120, 90);
   position(kDesignLeft, kDesignTop);
 
+  AgOpenDialog1.Filter("Image (*.jpg)|*.jpg");
   PopupMenu1 = TPopupMenu({{"Copy", "", 0, true, [this] { Copy1Click(); }}});
   PopupMenu1.Images(imageList);
   Application::instance().OnActivate(this, [this] { FormActivate(); });
   FormCreate();
 }
 
-TfrmImage::~TfrmImage() { Application::instance().OnActivate(this, nullptr); }
+TfrmImage::~TfrmImage() {
+  Application& app = Application::instance();
+  app.OnActivate(this, nullptr);
+  app.setHint(img, "", false);  // a later widget at the same address has no hint
+}
 
 void TfrmImage::closeBox(Fl_Widget*, void* self) {
   // Esc does nothing; only the close box (and a click on the picture) closes the window.

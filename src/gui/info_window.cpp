@@ -99,7 +99,11 @@ TfrmInfo::TfrmInfo(const core::MenuModel& model, const Fl_Window& mainWindow)
   FormCreate();
 }
 
-TfrmInfo::~TfrmInfo() { Application::instance().OnActivate(this, nullptr); }
+TfrmInfo::~TfrmInfo() {
+  Application& app = Application::instance();
+  app.OnActivate(this, nullptr);
+  app.setHint(eHome, "", false);  // a later widget at the same address has no hint
+}
 
 void TfrmInfo::buildInfoPage() {
   const int px = TabSheet1->x(), py = TabSheet1->y();
