@@ -43,7 +43,10 @@ std::string contentOf(const fs::path& p) {
 
 class ImageWindow : public ::testing::Test {
  protected:
-  void TearDown() override { test::stopAnswering(); }
+  void TearDown() override {
+    test::stopAnswering();
+    Application::instance().MainForm(nullptr);  // a main window made here is gone
+  }
 
   // Runs `act` once the file chooser has shown itself (its name field has the focus):
   // it runs the event loop while it shows, so a modal answer can come too early.

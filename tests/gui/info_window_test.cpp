@@ -28,6 +28,11 @@ namespace {
 
 class InfoWindow : public ::testing::Test {
  protected:
+  void TearDown() override {
+    info_.reset();
+    main_.reset();
+    Application::instance().MainForm(nullptr);
+  }
   // The main window on a medium whose [Programm] section holds `keys`, and the info
   // window made after it, as the program entry makes them.
   void open(const std::string& keys) {
