@@ -4,6 +4,8 @@
 #include <FL/x.H>
 
 #include "gui/application.h"
+#include "gui/image_window.h"
+#include "gui/info_window.h"
 #include "gui/main_window.h"
 #include "gui/message_text.h"
 #include "platform/platform.h"
@@ -28,6 +30,10 @@ int main() {
   app.MainForm(&frmMain);
   Tmymsg mymsg;
   installMessageBoxes(mymsg);
+  TfrmInfo frmInfo(frmMain.Model(), frmMain);
+  TfrmImage frmImage(frmMain.Model());
+  frmMain.ShowInfoWindow = [&] { app.showModal(frmInfo); };
+  frmMain.ShowImageWindow = [&] { app.showModal(frmImage); };
   Fl::add_timeout(1.0, reap);
   app.Run();
   return 0;

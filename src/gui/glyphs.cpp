@@ -48,6 +48,7 @@ constexpr std::array<Entry, kGlyphCount> kEntries{{
     {"menu_browse_cd", 16, paintMenuBrowseCd},
     {"menu_start", 16, paintMenuStart},
     {"menu_install", 16, paintMenuInstall},
+    {"menu_copy_to", 20, paintMenuCopyTo},
     {"window_icon", 32, paintWindowIcon},
 }};
 
@@ -56,13 +57,13 @@ const Entry* entryOf(Glyph glyph) {
   return i >= 0 && i < kGlyphCount ? &kEntries[static_cast<std::size_t>(i)] : nullptr;
 }
 
-Fl_RGB_Image* make(const Entry& e) {
-  Canvas canvas(e.size, e.size);
-  e.paint(canvas);
+Fl_RGB_Image* make(int width, int height, void (*paint)(Canvas&)) {
+  Canvas canvas(width, height);
+  paint(canvas);
   const std::vector<std::uint8_t> bytes = canvas.rgba();
   auto* pixels = new uchar[bytes.size()];
   std::memcpy(pixels, bytes.data(), bytes.size());
-  auto* img = new Fl_RGB_Image(pixels, e.size, e.size, 4);
+  auto* img = new Fl_RGB_Image(pixels, width, height, 4);
   img->alloc_array = 1;
   return img;
 }
@@ -78,8 +79,13 @@ Fl_RGB_Image* image(Glyph glyph) {
   const Entry* e = entryOf(glyph);
   if (!e) return nullptr;
   Fl_RGB_Image*& slot = made[static_cast<std::size_t>(glyph)];
-  if (!slot) slot = make(*e);
+  if (!slot) slot = make(e->size, e->size, e->paint);
   return slot;
+}
+
+Fl_RGB_Image* makerLogo() {
+  static Fl_RGB_Image* logo = make(58, 33, paintMakerLogo);
+  return logo;
 }
 
 int sizeOf(Glyph glyph) {

@@ -43,6 +43,8 @@ enum class Glyph {
   MenuBrowseCd,  // 37: a CD with a magnifier
   MenuStart,     // 39: a green play arrow on a window
   MenuInstall,   // 40: a box with a down arrow
+  // The image window's pop-up item "Kopieren nach...", 20 x 20.
+  MenuCopyTo,  // a framed landscape and a green arrow into a folder
   // The windows' icon, 32 x 32: a CD with a small menu on it.
   WindowIcon,
 };
@@ -77,6 +79,10 @@ inline Fl_RGB_Image* newFolder() { return image(Glyph::NewFolder); }
 inline Fl_RGB_Image* deleteCross() { return image(Glyph::Delete); }
 
 inline Fl_RGB_Image* windowIcon() { return image(Glyph::WindowIcon); }
+
+// The maker's logo of the info window, 58 x 33 (not one of the square glyphs): a disc
+// with the menu's coloured rows beside it.
+Fl_RGB_Image* makerLogo();
 
 // The pictures of the main window's image list by their index: 4 copy, 6 door,
 // 37 browse the medium, 39 start / open, 40 install. Any other index gives nullptr.

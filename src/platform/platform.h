@@ -202,6 +202,9 @@ void reapChildren();
 // Asks the window manager for no frame and no caption (Motif hints); the
 // window keeps its taskbar entry.
 void setUndecorated(void* display, unsigned long window);
+// Asks the window manager for a frame with a caption and a close box, and
+// with a minimise box, a maximise box and sizing borders only as given.
+void setFrameButtons(void* display, unsigned long window, bool minimise, bool maximise, bool sizeable);
 // Cuts the window to a rounded rectangle from (0,0) to (right,bottom),
 // exclusive, with corner ellipses of the given size (X SHAPE extension).
 bool setRoundedShape(void* display, unsigned long window, int right, int bottom,

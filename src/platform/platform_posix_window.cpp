@@ -32,18 +32,37 @@ std::vector<ShapeSpan> roundedRectSpans(int right, int bottom, int ellipseWidth,
   return spans;
 }
 
-void setUndecorated(void* display, unsigned long window) {
+namespace {
+
+struct MotifHints {
+  unsigned long flags, functions, decorations;
+  long inputMode;
+  unsigned long status;
+};
+
+void setMotifHints(void* display, unsigned long window, MotifHints hints) {
   auto* dpy = static_cast<Display*>(display);
   if (!dpy || !window) return;
-  struct {
-    unsigned long flags, functions, decorations;
-    long inputMode;
-    unsigned long status;
-  } hints = {2 /* decorations */, 0, 0 /* none */, 0, 0};
   const Atom atom = XInternAtom(dpy, "_MOTIF_WM_HINTS", False);
   XChangeProperty(dpy, window, atom, atom, 32, PropModeReplace,
                   reinterpret_cast<unsigned char*>(&hints), 5);
   XFlush(dpy);
+}
+
+}  // namespace
+
+void setUndecorated(void* display, unsigned long window) {
+  setMotifHints(display, window, {2 /* decorations */, 0, 0 /* none */, 0, 0});
+}
+
+void setFrameButtons(void* display, unsigned long window, bool minimise, bool maximise, bool sizeable) {
+  enum : unsigned long { kResize = 2, kMove = 4, kMinimise = 8, kMaximise = 16, kClose = 32 };
+  enum : unsigned long { kBorder = 2, kResizeHandles = 4, kTitle = 8, kMenu = 16, kMinimiseBox = 32, kMaximiseBox = 64 };
+  MotifHints hints = {1 | 2 /* functions, decorations */, kMove | kClose, kBorder | kTitle | kMenu, 0, 0};
+  if (sizeable) hints.functions |= kResize, hints.decorations |= kResizeHandles;
+  if (minimise) hints.functions |= kMinimise, hints.decorations |= kMinimiseBox;
+  if (maximise) hints.functions |= kMaximise, hints.decorations |= kMaximiseBox;
+  setMotifHints(display, window, hints);
 }
 
 bool setRoundedShape(void* display, unsigned long window, int right, int bottom,

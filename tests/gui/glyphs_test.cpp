@@ -69,6 +69,7 @@ TEST(Glyphs, EveryPictureIsASquareRgbaImageOfItsSizeMadeOnce) {
                         {Glyph::Tick, Glyph::Ok, 16},
                         {Glyph::TitleClose, Glyph::TitleMinimise, 18},
                         {Glyph::FolderClosed, Glyph::MenuInstall, 16},
+                        {Glyph::MenuCopyTo, Glyph::MenuCopyTo, 20},
                         {Glyph::WindowIcon, Glyph::WindowIcon, 32}};
   for (const Size& s : sizes) {
     for (int i = static_cast<int>(s.first); i <= static_cast<int>(s.last); ++i) {

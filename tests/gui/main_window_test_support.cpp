@@ -75,6 +75,19 @@ void Medium::jpeg(const std::string& relative, int width, int height) const {
   file(relative, demo::encodeJpeg(ramp(width, height)));
 }
 
+HomeOnMedium::HomeOnMedium(const Medium& medium) {
+  if (const char* home = std::getenv("HOME")) {
+    old_ = home;
+    had_ = true;
+  }
+  ::setenv("HOME", (medium.dir() + "home").c_str(), 1);
+}
+
+HomeOnMedium::~HomeOnMedium() {
+  if (had_) ::setenv("HOME", old_.c_str(), 1);
+  else ::unsetenv("HOME");
+}
+
 std::unique_ptr<TfrmMain> openMainWindow(const Medium& medium, bool show) {
   auto window = std::make_unique<TfrmMain>(medium.dir());
   if (show) {

@@ -28,6 +28,20 @@ class Medium {
   std::filesystem::path root_;
 };
 
+// Points $HOME at a folder of the medium while it lives: FLTK writes its preferences
+// (options, the file chooser's settings) below $HOME.
+class HomeOnMedium {
+ public:
+  explicit HomeOnMedium(const Medium& medium);
+  ~HomeOnMedium();
+  HomeOnMedium(const HomeOnMedium&) = delete;
+  HomeOnMedium& operator=(const HomeOnMedium&) = delete;
+
+ private:
+  std::string old_;
+  bool had_ = false;
+};
+
 // Builds the main window on the medium (FormCreate runs), shows it and
 // activates it, as the program entry does.
 std::unique_ptr<TfrmMain> openMainWindow(const Medium& medium, bool show = true);

@@ -64,6 +64,29 @@ void paintMenuInstall(Canvas& c) {
   c.fill(arrow, linear({8, 0}, rgb(90, 160, 255), {8, 9.6f}, rgb(20, 80, 210)));
 }
 
+void paintMenuCopyTo(Canvas& c) {
+  const Region frame = roundRect(0.5f, 0.5f, 14, 11, 1);
+  c.fill(frame, rgb(60, 66, 80));
+  const Region view = erode(frame, 1);
+  c.fill(view, linear({7, 1}, rgb(90, 160, 240), {7, 11}, rgb(190, 225, 255)));
+  c.fill(intersect(view, circle(10.5f, 3.8f, 1.6f)), rgb(255, 210, 40));
+  c.fill(intersect(view, polygon({{0, 11.5f}, {5, 5.5f}, {8.5f, 9}, {10, 7.5f}, {15, 11.5f}})), rgb(40, 150, 50));
+  drawFolder(c, 8, 13, 11.5f, 6.5f);
+  const Region arrow = unite({line({4.5f, 9.5f}, {9.5f, 14.5f}, 2.2f), polygon({{7, 17.5f}, {13.5f, 18}, {13, 11.5f}})});
+  c.fill(dilate(arrow, 0.7f), Palette::kGreenDark);
+  c.fill(arrow, linear({4, 9}, rgb(120, 230, 110), {13, 18}, rgb(30, 160, 40)));
+}
+
+void paintMakerLogo(Canvas& c) {
+  drawDisc(c, {16.5f, 16.5f}, 15.5f);
+  const Rgba dots[] = {rgb(230, 60, 40), rgb(40, 150, 60), rgb(30, 90, 200)};
+  for (int i = 0; i < 3; ++i) {
+    const float y = 6.5f + 8.5f * i;
+    c.fill(circle(37.5f, y + 2, 2.5f), dots[i]);
+    c.fill(roundRect(42, y, i == 1 ? 12 : 15.5f, 4, 1.5f), rgb(70, 80, 110));
+  }
+}
+
 void paintWindowIcon(Canvas& c) {
   drawDisc(c, {13.5f, 14.5f}, 13);
   const Region card = roundRect(15.5f, 12.5f, 16, 19, 2);

@@ -37,6 +37,8 @@ void paintMenuDoor(Canvas& c);
 void paintMenuBrowseCd(Canvas& c);
 void paintMenuStart(Canvas& c);
 void paintMenuInstall(Canvas& c);
+void paintMenuCopyTo(Canvas& c);
+void paintMakerLogo(Canvas& c);
 void paintWindowIcon(Canvas& c);
 
 // Pieces shared by several pictures.

@@ -61,6 +61,16 @@ void TListBox::ItemHeight(int h) {
 
 int TListBox::item_height(void*) const { return itemHeight_; }
 
+int TListBox::item_width(void* item) const {
+  const char* text = item_text(item);
+  return text && *text ? Fl_Hold_Browser::item_width(item) : 0;
+}
+
+void TListBox::item_draw(void* item, int x, int y, int w, int h) const {
+  const char* text = item_text(item);
+  if (text && *text) Fl_Hold_Browser::item_draw(item, x, y, w, h);
+}
+
 int TListBox::handle(int event) {
   // A click below the last row keeps the chosen row, as list boxes do.
   if (event == FL_PUSH && Fl::event_button() == FL_LEFT_MOUSE && Fl::event_inside(this) &&

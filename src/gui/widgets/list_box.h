@@ -40,6 +40,10 @@ class TListBox : public Fl_Hold_Browser {
 
  protected:
   int item_height(void* item) const override;
+  // An empty row is measured and drawn here: without a format character FLTK's
+  // parsing reads past the end of an empty text.
+  int item_width(void* item) const override;
+  void item_draw(void* item, int x, int y, int w, int h) const override;
 
  private:
   static void changed(Fl_Widget* w, void* self);

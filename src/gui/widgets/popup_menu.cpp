@@ -5,6 +5,7 @@
 #include <FL/Fl_Multi_Label.H>
 
 #include <memory>
+#include <string>
 
 #include "gui/glyphs.h"
 
@@ -15,6 +16,8 @@ int TPopupMenu::Popup() {
   std::vector<Fl_Menu_Item> items;
   std::vector<std::unique_ptr<Fl_Multi_Label>> labels;
   std::vector<int> positions;
+  std::vector<std::string> spaced;  // captions a blank away from their picture
+  spaced.reserve(items_.size());     // no reallocation: the items point into it
   for (std::size_t i = 0; i < items_.size(); ++i) {
     const TMenuItem& m = items_[i];
     if (m.Caption == "-") {
@@ -25,11 +28,16 @@ int TPopupMenu::Popup() {
     item.text = m.Caption.c_str();
     item.flags = m.Enabled ? 0 : FL_MENU_INACTIVE;
     item.labelsize_ = 12;
-    if (Fl_RGB_Image* image = glyphs::menuImage(m.ImageIndex)) {
+    if (Fl_RGB_Image* image = (images_ ? images_ : glyphs::menuImage)(m.ImageIndex)) {
+      // FLTK draws the image part of a label only once an image has been made a menu
+      // item's label; until then that label type draws nothing.
+      Fl_Menu_Item registersImageLabels{};
+      image->label(&registersImageLabels);
       auto label = std::make_unique<Fl_Multi_Label>();
       label->labela = reinterpret_cast<const char*>(image);
       label->typea = _FL_IMAGE_LABEL;
-      label->labelb = m.Caption.c_str();
+      spaced.push_back(std::string(1, ' ').append(m.Caption));
+      label->labelb = spaced.back().c_str();
       label->typeb = FL_NORMAL_LABEL;
       label->label(&item);
       labels.push_back(std::move(label));

@@ -10,6 +10,8 @@
 
 #include "gui/widgets/handler.h"
 
+class Fl_RGB_Image;
+
 namespace tavilo::gui {
 
 struct TMenuItem {
@@ -29,12 +31,18 @@ class TPopupMenu {
   const TMenuItem& operator[](std::size_t i) const { return items_.at(i); }
   std::size_t size() const { return items_.size(); }
 
+  // The pictures by ImageIndex (nullptr: none); the main window's list by default.
+  using TImageList = Fl_RGB_Image* (*)(int index);
+  TImageList Images() const { return images_; }
+  void Images(TImageList list) { images_ = list; }
+
   // Shows the menu at the mouse and waits for a choice; the chosen item's
   // handler runs. Returns the item's position, or -1 when nothing was chosen.
   int Popup();
 
  private:
   std::vector<TMenuItem> items_;
+  TImageList images_ = nullptr;
 };
 
 }  // namespace tavilo::gui

@@ -1,0 +1,50 @@
+#include "gui/widgets/grad_btn.h"
+
+#include "core/gradient.h"
+
+#include <FL/fl_draw.H>
+
+namespace tavilo::gui {
+
+TGradBtn::TGradBtn(int x, int y, int w, int h, const char* label) : TDialogButton(x, y, w, h, label) {
+  callback(&TGradBtn::pressed, this);
+}
+
+void TGradBtn::pressed(Fl_Widget*, void* self) { fire(static_cast<TGradBtn*>(self)->onClick_); }
+
+void TGradBtn::StartColor(TColor c) {
+  startColor_ = c;
+  redraw();
+}
+
+void TGradBtn::EndColor(TColor c) {
+  endColor_ = c;
+  redraw();
+}
+
+void TGradBtn::DisabledColor(TColor c) {
+  disabledColor_ = c;
+  redraw();
+}
+
+void TGradBtn::draw() {
+  if (w() <= 0 || h() <= 0) return;
+  const int x = this->x(), y = this->y(), w = this->w(), h = this->h();
+  fl_push_clip(x, y, w, h);
+  const bool active = active_r() != 0;
+  const bool down = active && Down();
+  if (!active) {
+    fl_rectf(x, y, w, h, toFl(disabledColor_));
+  } else {
+    const auto strips = core::gradientStrips(down ? endColor_ : startColor_, down ? startColor_ : endColor_, h);
+    for (int i = 0; i < h; ++i) {
+      fl_color(toFl(strips[static_cast<std::size_t>(i)]));
+      fl_xyline(x, y + i, x + w - 1);
+    }
+  }
+  const int shift = down ? 1 : 0;
+  drawContent(x, y, w, h, shift, shift);
+  fl_pop_clip();
+}
+
+}  // namespace tavilo::gui

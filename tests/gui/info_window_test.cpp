@@ -1,0 +1,161 @@
+#include "gui/info_window.h"
+
+#include <FL/Fl.H>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <set>
+#include <thread>
+
+#include "core/gradient.h"
+#include "gui/application.h"
+#include "gui/widgets/if_gradient.h"
+#include "gui/widgets/page_control.h"
+#include "gui/widgets/tab_sheet.h"
+#include "gui/widgets/web_address_label.h"
+#include "main_window_test_support.h"
+#include "modal_answer.h"
+#include "pixel_capture.h"
+#include "platform/platform.h"
+#include "widget_test_support.h"
+
+namespace tavilo::gui {
+namespace {
+
+class InfoWindow : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    info_.reset();
+    main_.reset();
+    Application::instance().MainForm(nullptr);
+  }
+  // The main window on a medium whose [Programm] section holds `keys`, and the info
+  // window made after it, as the program entry makes them.
+  void open(const std::string& keys) {
+    medium_.ini("[Programm]\nVersion=4.02\n" + keys + "[Gruppen]\nAnzahl=0\n");
+    main_ = test::openMainWindow(medium_);
+    info_ = std::make_unique<TfrmInfo>(main_->Model(), *main_);
+    main_->ShowInfoWindow = [this] { Application::instance().showModal(*info_); };
+  }
+  // Clicks the logo and runs `look` while the info window is shown modally.
+  void clickLogo(const std::function<void(TfrmInfo&)>& look) {
+    bool shown = false;
+    test::answerNextModal([&](Fl_Window& w) {
+      ASSERT_EQ(&w, info_.get());
+      shown = true;
+      look(*info_);
+      info_->btnCloseClick();
+    });
+    main_->LogoClick();
+    EXPECT_TRUE(shown);
+  }
+
+  test::Medium medium_;
+  test::HomeOnMedium home_{medium_};
+  std::unique_ptr<TfrmMain> main_;
+  std::unique_ptr<TfrmInfo> info_;
+};
+
+TEST_F(InfoWindow, BackgroundRunsInTheTitleBarsColours) {
+  ASSERT_EQ(test::exactColourProblem(), "");
+  struct Case {
+    const char* keys;
+    std::uint32_t start, end;
+  };
+  const Case cases[] = {
+      {"VerlaufFarbe=$0000FF\nVerlaufFarbe2=$C0C0C0\n", 0x0000FF, 0xC0C0C0},  // red to silver
+      {"", 0x000000, 0x000000},                                              // black without the keys
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.keys);
+    open(c.keys);
+    clickLogo([&](TfrmInfo& info) {
+      const TIF_Gradient& bg = *info.BG2;
+      // The right edge of the gradient: no control covers it.
+      const test::Capture column = test::captureWindow(info, bg.x() + bg.w() - 3, bg.y(), 1, bg.h());
+      const auto strips = core::gradientStrips(c.start, c.end, bg.h());
+      for (int row = 0; row < bg.h(); ++row)
+        ASSERT_EQ(test::Capture::hex(column.at(0, row)), test::Capture::hex(strips[static_cast<std::size_t>(row)]))
+            << "row " << row << " of " << bg.h();
+      if (c.start != c.end) {
+        EXPECT_EQ(column.at(0, 0), c.start) << "red at the top";
+        EXPECT_GT(column.at(0, bg.h() - 1) & 0xFF00, 0xB000u) << "nearly silver at the bottom";
+      }
+    });
+  }
+}
+
+TEST_F(InfoWindow, OnlyTheInfoPageCanBeReached) {
+  open("");
+  for (int round = 0; round < 2; ++round) {
+    clickLogo([&](TfrmInfo& info) {
+      TPageControl& pages = *info.PageControl1;
+      EXPECT_EQ(pages.ActivePage(), info.TabSheet1) << "round " << round;
+      EXPECT_EQ(pages.PageCount(), 3);
+      const core::Rect tab = pages.TabRect(info.TabSheet1);
+      ASSERT_GT(tab.width, 0);
+      EXPECT_EQ(pages.TabRect(info.TabSheet2).width, 0);
+      EXPECT_EQ(pages.TabRect(info.TabSheet3).width, 0);
+      // Presses along the whole row of tabs choose nothing but "Info".
+      for (int x = 1; x < pages.w(); x += 4) {
+        test::sendMouse(info, FL_PUSH, pages.x() + x, pages.y() + tab.top + tab.height / 2);
+        test::sendMouse(info, FL_RELEASE, pages.x() + x, pages.y() + tab.top + tab.height / 2);
+        ASSERT_EQ(pages.ActivePage(), info.TabSheet1) << "at " << x;
+      }
+      // Made active by the program, a hidden page is left again at the next activation.
+      pages.ActivePage(info.TabSheet3);
+    });
+  }
+}
+
+TEST_F(InfoWindow, OpensCentredOverTheMainWindowAndInsideTheRightScreenEdge) {
+  open("Breite=700\nHoehe=500\n");
+  int sx, sy, sw, sh;
+  Fl::screen_xywh(sx, sy, sw, sh, 0);
+  main_->position(100, 100);
+  test::pump(0.05);
+  clickLogo([&](TfrmInfo& info) {
+    EXPECT_EQ(info.x(), 100 + (main_->w() - info.w()) / 2);
+    EXPECT_EQ(info.y(), 100 + (main_->h() - info.h()) / 2);
+  });
+  main_->position(sx + sw - 200, 100);
+  test::pump(0.05);
+  clickLogo([&](TfrmInfo& info) {
+    EXPECT_EQ(info.x(), sx + sw - info.w() - 5) << "pulled back 5 pixels inside the right edge";
+    EXPECT_EQ(info.y(), 100 + (main_->h() - info.h()) / 2) << "the height is not corrected";
+  });
+}
+
+TEST_F(InfoWindow, LinksTurnRedWhilePressedAndOpenTheirAddresses) {
+  // A desktop opener that appends what it was given.
+  const std::string record = medium_.dir() + "xdg-open.rec";
+  medium_.file("bin/xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" + record + "'\n", true);
+  const std::string path = std::getenv("PATH");
+  ::setenv("PATH", (medium_.dir() + "bin:" + path).c_str(), 1);
+  open("");
+  clickLogo([&](TfrmInfo& info) {
+    for (TWEBLabel* link : {info.eMail1, info.eHome}) {
+      const int x = link->x() + 3, y = link->y() + 3;
+      test::sendMouse(info, FL_PUSH, x, y);
+      EXPECT_EQ(link->Font().color, kRed);
+      test::sendMouse(info, FL_RELEASE, x, y);
+      EXPECT_EQ(link->Font().color, kBlue);
+    }
+  });
+  ::setenv("PATH", path.c_str(), 1);
+  std::set<std::string> opened;
+  for (int i = 0; i < 1000 && opened.size() < 2; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::ifstream in(record);
+    for (std::string line; std::getline(in, line);) opened.insert(line);
+  }
+  EXPECT_EQ(opened, (std::set<std::string>{"mailto:info@tavilo.example", "http://www.tavilo.example/"}));
+  platform::reapChildren();
+}
+
+}  // namespace
+}  // namespace tavilo::gui
