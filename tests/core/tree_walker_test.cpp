@@ -90,8 +90,9 @@ TEST_F(WalkerTree, ABindMountInsideTheTreeIsNeitherCountedNorDeleted) {
   if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "no private mount namespace allowed here";
   ASSERT_EQ(WEXITSTATUS(status), 0) << "the bind mount failed";
   const std::string expected = "count 2 by device 2\ndeleted no\n";
-  ASSERT_EQ(report.substr(0, expected.size()), expected);
-  EXPECT_EQ(MessageRecorder::parse(report.substr(expected.size())), std::vector<ShownMessage>{folderMessage(tree)});
+  EXPECT_EQ(report.substr(0, expected.size()), expected);
+  EXPECT_EQ(MessageRecorder::parse(report.substr(report.find('\n', report.find("\ndeleted") + 1) + 1)),
+            std::vector<ShownMessage>{folderMessage(tree)});
   EXPECT_EQ(readFile("draussen/bleibt.txt"), "bleibt");
   EXPECT_EQ(names("baum"), std::vector<std::string>{"eingehaengt"}) << "the rest of the tree went";
 }
