@@ -163,6 +163,9 @@ TEST_F(DeepTree, IsCountedCopiedAndDeletedWhole) {
   ASSERT_EQ(found.size(), static_cast<std::size_t>(kDepth));
   EXPECT_GT(found.back().size(), 16000u);
   EXPECT_EQ(found.back().substr(found.back().rfind('/')), "/datei-1499");
+  makeFolder("flach");
+  EXPECT_TRUE(core::CopyFileBuffered(found.back(), path("flach")));
+  EXPECT_EQ(readFile("flach/datei-1499"), "ordner-1499");
 
   const core::TreeCopyResult copy = core::runTreeCopy(core::planTreeCopy(path("tief"), path("kopie")));
   EXPECT_EQ(copy.copied, static_cast<std::size_t>(kDepth));
