@@ -47,7 +47,12 @@ CopyResult copyFileBetween(const pf::Folder& from, const std::string& fromName, 
   const pf::FileStatus existing = to.status(toName, true);
   if (existing.valid && existing.identity == status.identity) return failure(Step::SameFile, 0);
 
-  pf::File temp = to.createTemporary();
+  // Made with the source's permission bits where the creation mask keeps
+  // them, which saves a change of the new file's mode.
+  const int permissions = status.permissions & 0777;
+  const int mask = pf::fileCreationMask();
+  const bool modeExact = mask >= 0 && (permissions & mask) == 0;
+  pf::File temp = to.createTemporary(modeExact ? permissions : 0600);
   if (!temp.isOpen()) return failure(Step::Create, temp.error());
   const std::string tempName = temp.name();
   auto fail = [&](CopyResult result) {
@@ -76,7 +81,7 @@ CopyResult copyFileBetween(const pf::Folder& from, const std::string& fromName, 
   }
   CopyResult result;
   result.timeNotSet = !temp.setModificationTime(status.modified);
-  temp.setPermissions(status.permissions & 0777);
+  if (!modeExact) temp.setPermissions(permissions);
   if (!temp.close()) return fail(failure(Step::Close, temp.error()));
   if (!to.rename(tempName, toName)) return fail(failure(Step::Rename, to.error()));
   result.status = CopyResult::Status::Done;

@@ -46,8 +46,9 @@ class Folder {
 
   // A file for reading (links followed), as File::openRead.
   File openFile(const std::string& name) const;
-  // A new hidden file of mode 0600 with a unique name, made with O_EXCL.
-  File createTemporary() const;
+  // A new hidden file with a unique name, made with O_EXCL, of `mode` less
+  // the process's file creation mask.
+  File createTemporary(int mode = 0600) const;
   bool removeFile(const std::string& name) const;    // a link goes as a link; folders refused
   bool removeFolder(const std::string& name) const;  // an empty folder only
   bool makeFolder(const std::string& name) const;    // true when it is a folder afterwards
@@ -89,6 +90,9 @@ class MountGuard {
 // Test seam: runs after every listing of a Folder, before the walker acts on
 // the entries (to change the tree in that moment). Empty: nothing runs.
 void setAfterListingHook(std::function<void()> hook);
+
+// The process's file creation mask (umask); -1 when it cannot be read.
+int fileCreationMask();
 
 // The system's text for an errno value.
 std::string errorText(int error);

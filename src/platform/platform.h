@@ -159,6 +159,7 @@ class File {
   int fd_ = -1;
   int error_ = 0;
   bool kernelCopy_ = true;
+  bool kernelCopied_ = false;
   std::string name_;
 };
 

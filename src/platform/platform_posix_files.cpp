@@ -122,6 +122,7 @@ File::File(File&& other) noexcept
     : fd_(std::exchange(other.fd_, -1)),
       error_(other.error_),
       kernelCopy_(other.kernelCopy_),
+      kernelCopied_(other.kernelCopied_),
       name_(std::move(other.name_)) {}
 
 File& File::operator=(File&& other) noexcept {
@@ -130,6 +131,7 @@ File& File::operator=(File&& other) noexcept {
     fd_ = std::exchange(other.fd_, -1);
     error_ = other.error_;
     kernelCopy_ = other.kernelCopy_;
+    kernelCopied_ = other.kernelCopied_;
     name_ = std::move(other.name_);
   }
   return *this;
@@ -241,11 +243,14 @@ std::int64_t File::copyTo(File& target, std::size_t size) {
   }
   while (kernelCopy_) {
     const ssize_t n = ::copy_file_range(fd_, nullptr, target.fd_, nullptr, size, 0);
-    if (n > 0) return n;
+    if (n > 0) {
+      kernelCopied_ = true;
+      return n;
+    }
     if (n == 0) {
       // Files of pseudo file systems report size 0 to the kernel's copy;
       // a read tells whether the end is real.
-      if (::lseek(fd_, 0, SEEK_CUR) != 0) return 0;
+      if (kernelCopied_) return 0;
       kernelCopy_ = false;
       break;
     }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <random>
 #include <utility>
@@ -78,6 +79,22 @@ int openLongPath(const std::string& path, int flags) {
 }  // namespace
 
 void setAfterListingHook(std::function<void()> hook) { afterListingHook() = std::move(hook); }
+
+int fileCreationMask() {
+  // Read once: the program never changes it, and umask(2) cannot read it
+  // without setting it.
+  static const int mask = [] {
+    FILE* f = std::fopen("/proc/self/status", "re");
+    if (!f) return -1;
+    char line[256];
+    int value = -1;
+    while (std::fgets(line, sizeof line, f))
+      if (std::sscanf(line, "Umask: %o", &value) == 1) break;
+    std::fclose(f);
+    return value;
+  }();
+  return mask;
+}
 
 std::string errorText(int error) {
   char buf[256];
@@ -160,26 +177,26 @@ std::vector<DirEntry> Folder::list() const {
 
 File Folder::openFile(const std::string& name) const {
   File f(-1, name);
+  // O_NONBLOCK so that a FIFO does not wait for a writer; regular files,
+  // the only ones copied, ignore it.
   const int fd = openAt(fd_, name.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (fd < 0) {
     f.error_ = error_ = errno;
     return f;
   }
-  // O_NONBLOCK only so that a FIFO does not wait for a writer.
-  const int flags = ::fcntl(fd, F_GETFL);
-  if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
   f.fd_ = fd;
   return f;
 }
 
-File Folder::createTemporary() const {
+File Folder::createTemporary(int mode) const {
   static std::mt19937_64 random{std::random_device{}()};
   static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
   File f(-1, {});
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string name = ".tavilo-";
     for (int i = 0; i < 6; ++i) name += kLetters[random() % (sizeof kLetters - 1)];
-    const int fd = openAt(fd_, name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+    const int fd = openAt(fd_, name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
+                          static_cast<mode_t>(mode & 0777));
     if (fd >= 0) {
       f.fd_ = fd;
       f.name_ = std::move(name);
