@@ -52,12 +52,17 @@ CopyResult copyFileBetween(const pf::Folder& from, const std::string& fromName, 
   const int permissions = status.permissions & 0777;
   const int mask = pf::fileCreationMask();
   const bool modeExact = mask >= 0 && (permissions & mask) == 0;
-  pf::File temp = to.createTemporary(modeExact ? permissions : 0600);
+  const int mode = modeExact ? permissions : 0600;
+  // Unnamed until complete, so that nothing half-written ever has a name;
+  // a hidden named file where the file system cannot.
+  pf::File temp = to.createUnnamed(mode);
+  const bool unnamed = temp.isOpen();
+  if (!unnamed) temp = to.createTemporary(mode);
   if (!temp.isOpen()) return failure(Step::Create, temp.error());
-  const std::string tempName = temp.name();
+  std::string tempName = temp.name();
   auto fail = [&](CopyResult result) {
     temp = pf::File();
-    to.removeFile(tempName);
+    if (!tempName.empty()) to.removeFile(tempName);
     return result;
   };
 
@@ -82,6 +87,21 @@ CopyResult copyFileBetween(const pf::Folder& from, const std::string& fromName, 
   CopyResult result;
   result.timeNotSet = !temp.setModificationTime(status.modified);
   if (!modeExact) temp.setPermissions(permissions);
+  if (unnamed) {
+    // A free name takes the complete file at once; a taken one is replaced
+    // by a rename from a hidden name, so the old file stays until then.
+    std::string name = toName;
+    if (to.linkUnnamed(temp, name)) {
+      tempName = toName;  // it was free: removing it on failure restores the folder
+      if (!temp.close()) return fail(failure(Step::Close, temp.error()));
+      result.status = CopyResult::Status::Done;
+      return result;
+    }
+    if (to.error() != EEXIST) return fail(failure(Step::Rename, to.error()));
+    name.clear();
+    if (!to.linkUnnamed(temp, name)) return fail(failure(Step::Rename, to.error()));
+    tempName = name;
+  }
   if (!temp.close()) return fail(failure(Step::Close, temp.error()));
   if (!to.rename(tempName, toName)) return fail(failure(Step::Rename, to.error()));
   result.status = CopyResult::Status::Done;

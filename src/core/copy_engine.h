@@ -1,9 +1,10 @@
 // Copying one file fast and safely. The source (links followed) must be a
 // regular file and not the target itself. The copy is written to a temporary
-// file in the target's folder, in the kernel where it can be, given the
-// source's modification time and permission bits (mode & 0777), and renamed
-// over the target (read-only or not). Until then the old target is untouched;
-// on failure or a stop the temporary goes and nothing else has changed.
+// file in the target's folder (unnamed where the file system allows), in the
+// kernel where it can be, given the source's modification time and permission
+// bits (mode & 0777), and only then takes the target's name, replacing an old
+// target (read-only or not) by a rename. Until then the old target is
+// untouched; on failure or a stop the temporary goes and nothing has changed.
 #ifndef TAVILO_CORE_COPY_ENGINE_H
 #define TAVILO_CORE_COPY_ENGINE_H
 

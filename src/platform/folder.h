@@ -49,6 +49,12 @@ class Folder {
   // A new hidden file with a unique name, made with O_EXCL, of `mode` less
   // the process's file creation mask.
   File createTemporary(int mode = 0600) const;
+  // A new file without a name in this folder (O_TMPFILE): it vanishes when
+  // closed unless linked. Not open where the file system cannot make one.
+  File createUnnamed(int mode) const;
+  // Gives an unnamed file `name` (EEXIST in error() when the name is taken),
+  // or with an empty `name` a new hidden unique one, written into `name`.
+  bool linkUnnamed(const File& file, std::string& name) const;
   bool removeFile(const std::string& name) const;    // a link goes as a link; folders refused
   bool removeFolder(const std::string& name) const;  // an empty folder only
   bool makeFolder(const std::string& name) const;    // true when it is a folder afterwards

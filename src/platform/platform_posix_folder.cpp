@@ -76,6 +76,15 @@ int openLongPath(const std::string& path, int flags) {
   return -1;
 }
 
+// A hidden name for a file on its way to its real name.
+std::string uniqueName() {
+  static std::mt19937_64 random{std::random_device{}()};
+  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  std::string name = ".tavilo-";
+  for (int i = 0; i < 6; ++i) name += kLetters[random() % (sizeof kLetters - 1)];
+  return name;
+}
+
 }  // namespace
 
 void setAfterListingHook(std::function<void()> hook) { afterListingHook() = std::move(hook); }
@@ -189,12 +198,9 @@ File Folder::openFile(const std::string& name) const {
 }
 
 File Folder::createTemporary(int mode) const {
-  static std::mt19937_64 random{std::random_device{}()};
-  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
   File f(-1, {});
   for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string name = ".tavilo-";
-    for (int i = 0; i < 6; ++i) name += kLetters[random() % (sizeof kLetters - 1)];
+    std::string name = uniqueName();
     const int fd = openAt(fd_, name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
                           static_cast<mode_t>(mode & 0777));
     if (fd >= 0) {
@@ -206,6 +212,32 @@ File Folder::createTemporary(int mode) const {
   }
   f.error_ = error_ = errno;
   return f;
+}
+
+File Folder::createUnnamed(int mode) const {
+  File f(-1, {});
+  const int fd = openAt(fd_, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, static_cast<mode_t>(mode & 0777));
+  if (fd < 0) {
+    f.error_ = error_ = errno;
+    return f;
+  }
+  f.fd_ = fd;
+  return f;
+}
+
+bool Folder::linkUnnamed(const File& file, std::string& name) const {
+  // Through /proc: linking by the descriptor itself (AT_EMPTY_PATH) needs a
+  // privilege that a normal user does not have.
+  const std::string self = "/proc/self/fd/" + std::to_string(file.fd_);
+  const bool unique = name.empty();
+  for (int attempt = 0; attempt < (unique ? 100 : 1); ++attempt) {
+    if (unique) name = uniqueName();
+    if (::linkat(AT_FDCWD, self.c_str(), fd_, name.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
+    error_ = errno;
+    if (error_ != EEXIST) break;
+  }
+  if (unique) name.clear();
+  return false;
 }
 
 bool Folder::removeFile(const std::string& name) const {
