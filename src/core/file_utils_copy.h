@@ -1,8 +1,6 @@
-// Copying one file and its time stamp. A copy never harms the existing target
-// until the new one is complete: it is written to a temporary file in the
-// target's folder, given the source's modification time and permission bits
-// (mode & 0777), and renamed over the target (read-only or not). On any
-// failure the temporary goes and the old target stays as it was.
+// Copying one file and its time stamp, on the copy engine (core/copy_engine.h):
+// the existing target is replaced only by a complete copy, which has the
+// source's modification time and permission bits. Paths may have any length.
 #ifndef TAVILO_CORE_FILE_UTILS_COPY_H
 #define TAVILO_CORE_FILE_UTILS_COPY_H
 
@@ -13,7 +11,7 @@
 
 namespace tavilo::core {
 
-// The block that CopyFileBuffered reads and writes.
+// The first piece that a copy moves; later pieces grow (core/copy_engine.h).
 inline constexpr std::size_t CopyBufferSize = 16384;
 
 // Copies a regular file (links followed) to `target`, made absolute against
@@ -21,7 +19,8 @@ inline constexpr std::size_t CopyBufferSize = 16384;
 // does not exist, the copy goes to target + "/" + the source's name. False
 // when the copy is not complete: the source cannot be opened or is not a
 // regular file, source and target are one file, or a read, write, close or
-// the rename fails. A source that changes size is copied to its end.
+// the rename fails. A source that changes size is copied to its end. A
+// relative target when the current folder cannot be read is a failure.
 bool CopyFileBuffered(const std::string& source, const std::string& target);
 
 // Copies `source` to the file `target`, creating the target's folder with its

@@ -1,8 +1,10 @@
 #include "core/file_utils_delete.h"
 
+#include <cerrno>
+
 #include "core/file_utils_paths.h"
-#include "core/file_utils_search.h"
 #include "core/text.h"
+#include "core/tree_walker.h"
 #include "core/user_messages.h"
 #include "platform/platform.h"
 
@@ -21,6 +23,28 @@ void folderNotRemoved(const std::string& shown) {
   MyMessageBox(kIconError, "", "Kann Ordner \n\n" + shown, "nicht löschen.", kButtonsOk);
 }
 
+// Deletes every file below the start; one message for each that stays.
+class FileRemover : public WalkVisitor {
+ public:
+  WalkStep file(const WalkFolder& in, const pf::DirEntry& entry) override {
+    if (!in.folder.removeFile(entry.name) && in.folder.error() != ENOENT)
+      MyMessageBox(kIconError, "", "Kann Datei nicht löschen.\n\n" + upperAscii(AddBackslash(in.path) + entry.name),
+                   "", kButtonsOk);
+    return WalkStep::Go;
+  }
+};
+
+// Removes the sub-folders, each after its own; stops at the first that stays.
+class FolderRemover : public WalkVisitor {
+ public:
+  WalkStep leave(const WalkFolder& in, const std::string& name) override {
+    if (in.folder.removeFolder(name) || in.folder.error() == ENOENT) return WalkStep::Go;
+    failed = true;
+    return WalkStep::Stop;
+  }
+  bool failed = false;
+};
+
 }  // namespace
 
 bool DeleteFolder(const std::string& path, bool confirm) {
@@ -28,45 +52,60 @@ bool DeleteFolder(const std::string& path, bool confirm) {
   if (path.empty()) return false;
   const std::string shown = upperAscii(path);
   // Absolute before the current folder moves out of the folder.
-  const std::string root = withoutTrailingSeparators(pf::absolutePath(path));
+  const std::string absolute = pf::absolutePath(path);
+  if (absolute.empty()) {  // relative, and the current folder cannot be read
+    folderNotRemoved(shown);
+    return false;
+  }
+  const std::string root = withoutTrailingSeparators(absolute);
   pf::changeFolder(GetParentDir(root));
 
-  if (IsDrivePath(root) || pf::isMountPoint(root)) {
+  // Everything from here on goes through these two handles, never the path.
+  const pf::PathPlace place = pf::placeOf(root);
+  pf::Folder start = place.folder.isOpen() ? place.folder.openSub(place.name) : pf::Folder();
+  const bool mountRoot = start.isOpen() && !pf::MountGuard(place.folder).sameMount(start);
+  if (IsDrivePath(root) || mountRoot || pf::isMountPoint(root)) {
     MyMessageBox(kIconInformation, "",
                  "Ordner \n\n" + shown + "\n" + " ist Laufwerk" + "\n\n" + "Laufwerk kann nicht gelöscht werden.", "",
                  kButtonsOk);
     return false;
   }
+  // Only Yes deletes: the close box must not cost the tree.
   if (confirm && MyMessageBox(kIconConfirmation, "", "Ordner \n\n" + shown + "\n\n" + "mit allen Dateien und Ordnern",
-                              "LÖSCHEN ?", kButtonsYesNo) == kResultNo)
+                              "LÖSCHEN ?", kButtonsYesNo) != kResultYes)
     return false;
 
   // A link named as the folder goes as a link; what it points to stays.
-  if (pf::fileStatus(root, false).isLink) {
-    if (pf::removeFile(root)) return true;
+  if (place.folder.isOpen() && place.folder.status(place.name, false).isLink) {
+    if (place.folder.removeFile(place.name)) return true;
     folderNotRemoved(shown);
     return false;
   }
-
-  ScanOptions options;
-  options.sameFileSystem = true;
-  // Removing an entry needs write permission on its folder, not on the entry.
-  options.makeFoldersWritable = true;
-  const TreeScan scan = scanTree(root, "*.*", options);
-
-  for (const std::string& file : scan.files) {
-    if (file.empty()) continue;
-    if (!pf::removeFile(file))
-      MyMessageBox(kIconError, "", "Kann Datei nicht löschen.\n\n" + upperAscii(file), "", kButtonsOk);
+  if (!start.isOpen()) {
+    folderNotRemoved(shown);
+    return false;
   }
-  // Backwards through the pre-order list: every folder after its sub-folders.
-  for (auto it = scan.folders.rbegin(); it != scan.folders.rend(); ++it) {
-    if (!pf::removeFolder(RemoveBackslash(*it))) {
-      folderNotRemoved(shown);
-      return false;
-    }
+  const pf::FileIdentity id = start.identity();
+
+  // All files first, then the folders from the last to the first, so that
+  // one file that stays does not keep the other branches.
+  WalkOptions files;
+  files.makeWritable = true;
+  FileRemover fileRemover;
+  if (walkTree(std::move(start), root, fileRemover, files) != WalkEnd::Done) {
+    folderNotRemoved(shown);
+    return false;
   }
-  if (!pf::removeFolder(root)) {
+  pf::Folder again = place.folder.openSub(place.name);
+  if (!again.isOpen() || again.identity() != id) {
+    folderNotRemoved(shown);
+    return false;
+  }
+  WalkOptions folders;
+  folders.subFoldersLastFirst = true;
+  FolderRemover folderRemover;
+  if (walkTree(std::move(again), root, folderRemover, folders) != WalkEnd::Done || folderRemover.failed ||
+      (!place.folder.removeFolder(place.name) && place.folder.error() != ENOENT)) {
     folderNotRemoved(shown);
     return false;
   }

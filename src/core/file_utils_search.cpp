@@ -1,6 +1,7 @@
 #include "core/file_utils_search.h"
 
 #include "core/file_utils_paths.h"
+#include "core/tree_walker.h"
 #include "platform/platform.h"
 
 namespace tavilo::core {
@@ -13,37 +14,39 @@ char foldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 3
 
 bool matchesAll(const std::string& mask) { return mask.empty() || mask == "*" || mask == "*.*"; }
 
-class Walker {
+class ScanVisitor : public WalkVisitor {
  public:
-  Walker(const std::string& mask, const ScanOptions& options, TreeScan& out)
-      : mask_(mask), options_(options), out_(out) {}
+  ScanVisitor(const std::string& mask, const ScanOptions& options, TreeScan& out)
+      : mask_(mask), all_(matchesAll(mask)), options_(options), out_(out) {}
 
-  // `isFolder`: known to be a real folder, not a link or a file named as one.
-  void walk(const std::string& folder, std::uint64_t device, bool isFolder) {
-    if (options_.makeFoldersWritable && isFolder) pf::addOwnerWrite(folder);
-    const std::vector<pf::DirEntry> entries = pf::listFolder(folder);
-    const std::string base = AddBackslash(folder);
-    if (options_.listFiles)
-      for (const pf::DirEntry& e : entries)
-        if (!e.isFolder && matchesMask(e.name, mask_)) out_.files.push_back(base + e.name);
-    if (!options_.recursive) return;
-    for (const pf::DirEntry& e : entries) {
-      if (!e.isFolder || e.hidden) continue;
-      const std::string sub = base + e.name;
-      if (options_.sameFileSystem) {
-        const pf::FileIdentity id = pf::fileIdentity(sub);
-        if (!id.valid || id.device != device) continue;
-      }
-      out_.folders.push_back(sub);
-      walk(sub, device, true);
-    }
+  WalkStep file(const WalkFolder& in, const pf::DirEntry& entry) override {
+    if (options_.listFiles && (all_ || matchesMask(entry.name, mask_)))
+      out_.files.push_back(AddBackslash(in.path) + entry.name);
+    return WalkStep::Go;
+  }
+  WalkStep enter(const WalkFolder& in, const std::string& name) override {
+    out_.folders.push_back(AddBackslash(in.path) + name);
+    return WalkStep::Go;
   }
 
  private:
   const std::string& mask_;
+  const bool all_;
   const ScanOptions& options_;
   TreeScan& out_;
 };
+
+class CountVisitor : public WalkVisitor {
+ public:
+  WalkStep file(const WalkFolder&, const pf::DirEntry&) override {
+    ++count;
+    return WalkStep::Go;
+  }
+  std::size_t count = 0;
+};
+
+// The current folder when `folder` is empty; empty when that cannot be read.
+std::string startOf(const std::string& folder) { return folder.empty() ? pf::currentFolder() : folder; }
 
 }  // namespace
 
@@ -71,10 +74,12 @@ bool matchesMask(const std::string& name, const std::string& mask) {
 
 TreeScan scanTree(const std::string& folder, const std::string& mask, const ScanOptions& options) {
   TreeScan out;
-  const std::string root = folder.empty() ? pf::currentFolder() : folder;
+  const std::string root = startOf(folder);
   if (root.empty()) return out;
-  const pf::FileIdentity id = pf::fileIdentity(root);
-  Walker(mask, options, out).walk(root, id.device, pf::fileStatus(root, false).isFolder);
+  ScanVisitor visitor(mask, options, out);
+  WalkOptions walk;
+  walk.recursive = options.recursive;
+  walkTree(root, visitor, walk);
   return out;
 }
 
@@ -93,9 +98,13 @@ void CollectSubDirs(const std::string& folder, PathList& list) {
 }
 
 std::size_t CountFiles(const std::string& folder, bool recursive) {
-  PathList found;
-  FindAllFiles(folder, "*.*", found, recursive);
-  return found.size();
+  const std::string root = startOf(folder);
+  if (root.empty()) return 0;
+  CountVisitor visitor;
+  WalkOptions walk;
+  walk.recursive = recursive;
+  walkTree(root, visitor, walk);
+  return visitor.count;
 }
 
 }  // namespace tavilo::core

@@ -1,8 +1,8 @@
-// Searches of MyUtil32. The caller owns the lists that a search fills, so
-// searches may nest; nothing is shared between calls. Symbolic links below the
-// folder are never followed into folders (the folder given may be a link), and
-// hidden sub-folders (name beginning with '.') are not entered; a listing is by
-// name ignoring ASCII case.
+// Searches of MyUtil32, on the tree walker (core/tree_walker.h): links are
+// never followed into folders (the folder given may be a link), hidden
+// sub-folders (name beginning with '.') and other mounts are not entered, and
+// paths may have any length. The caller owns the lists that a search fills.
+// A listing is by name ignoring ASCII case.
 #ifndef TAVILO_CORE_FILE_UTILS_SEARCH_H
 #define TAVILO_CORE_FILE_UTILS_SEARCH_H
 
@@ -38,9 +38,7 @@ struct TreeScan {
 };
 struct ScanOptions {
   bool recursive = true;
-  bool listFiles = true;             // false: folders only
-  bool sameFileSystem = false;       // mount points below the folder are not entered
-  bool makeFoldersWritable = false;  // owner write and execute added before listing (for deletion)
+  bool listFiles = true;  // false: folders only
 };
 TreeScan scanTree(const std::string& folder, const std::string& mask = "*.*", const ScanOptions& options = {});
 

@@ -78,9 +78,12 @@ struct FileIdentity {
 };
 FileIdentity fileIdentity(const std::string& path);  // links followed
 
+// Empty when the current folder cannot be read (deleted, for example).
 std::string currentFolder();
 bool changeFolder(const std::string& path);
-std::string absolutePath(const std::string& path);  // against the current folder
+// Against the current folder; empty for a relative path when the current
+// folder cannot be read, never a path below "/".
+std::string absolutePath(const std::string& path);
 
 // What stat (links followed) or lstat says about a path; `valid` false when
 // the call failed.
@@ -142,13 +145,21 @@ class File {
   bool writeAll(const void* buffer, std::size_t size);
   bool setModificationTime(const FileTime& time);
   bool setPermissions(int mode);
+  // Copies up to `size` bytes from this file's position to the end of
+  // `target` in the kernel (copy_file_range), or through a buffer where the
+  // kernel cannot; 0 at the end of this file, -1 on error (in error()).
+  std::int64_t copyTo(File& target, std::size_t size);
   // Closes and reports the close error (delayed write errors show up here).
   bool close();
 
  private:
+  friend class Folder;
   File(int fd, std::string name);
+  std::int64_t copyThroughBuffer(File& target, std::size_t size);
   int fd_ = -1;
   int error_ = 0;
+  bool kernelCopy_ = true;
+  bool kernelCopied_ = false;
   std::string name_;
 };
 
@@ -218,5 +229,7 @@ struct ShapeSpan {
 std::vector<ShapeSpan> roundedRectSpans(int right, int bottom, int ellipseWidth, int ellipseHeight);
 
 }  // namespace tavilo::platform
+
+#include "platform/folder.h"
 
 #endif

@@ -168,7 +168,9 @@ bool changeFolder(const std::string& path) { return !path.empty() && ::chdir(pat
 std::string absolutePath(const std::string& path) {
   if (!path.empty() && path[0] == '/') return path;
   std::string cwd = currentFolder();
-  if (cwd.empty() || cwd.back() != '/') cwd += '/';
+  // "" would turn into "/" below: a relative path would name a folder of the root.
+  if (cwd.empty()) return {};
+  if (cwd.back() != '/') cwd += '/';
   return cwd + path;
 }
 

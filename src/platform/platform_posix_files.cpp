@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <utility>
 #include <vector>
@@ -48,6 +49,16 @@ FileStatus fileStatus(const std::string& path, bool followLinks) {
   if (path.empty()) return {};
   const int rc = followLinks ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st);
   if (rc != 0) return {};
+  return statusFrom(st);
+}
+
+FileStatus Folder::status(const std::string& name, bool followLinks) const {
+  struct stat st;
+  const int flags = (followLinks ? 0 : AT_SYMLINK_NOFOLLOW) | (name.empty() ? AT_EMPTY_PATH : 0);
+  if (fd_ < 0 || ::fstatat(fd_, name.c_str(), &st, flags) != 0) {
+    error_ = fd_ < 0 ? EBADF : errno;
+    return {};
+  }
   return statusFrom(st);
 }
 
@@ -108,13 +119,19 @@ File::~File() {
 }
 
 File::File(File&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), error_(other.error_), name_(std::move(other.name_)) {}
+    : fd_(std::exchange(other.fd_, -1)),
+      error_(other.error_),
+      kernelCopy_(other.kernelCopy_),
+      kernelCopied_(other.kernelCopied_),
+      name_(std::move(other.name_)) {}
 
 File& File::operator=(File&& other) noexcept {
   if (this != &other) {
     if (fd_ >= 0) ::close(fd_);
     fd_ = std::exchange(other.fd_, -1);
     error_ = other.error_;
+    kernelCopy_ = other.kernelCopy_;
+    kernelCopied_ = other.kernelCopied_;
     name_ = std::move(other.name_);
   }
   return *this;
@@ -217,6 +234,49 @@ bool File::setPermissions(int mode) {
     return false;
   }
   return true;
+}
+
+std::int64_t File::copyTo(File& target, std::size_t size) {
+  if (fd_ < 0 || target.fd_ < 0) {
+    error_ = EBADF;
+    return -1;
+  }
+  while (kernelCopy_) {
+    const ssize_t n = ::copy_file_range(fd_, nullptr, target.fd_, nullptr, size, 0);
+    if (n > 0) {
+      kernelCopied_ = true;
+      return n;
+    }
+    if (n == 0) {
+      // Files of pseudo file systems report size 0 to the kernel's copy;
+      // a read tells whether the end is real.
+      if (kernelCopied_) return 0;
+      kernelCopy_ = false;
+      break;
+    }
+    if (errno == EINTR) continue;
+    // File systems or kernels that cannot copy these two files in the kernel.
+    if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP || errno == EBADF ||
+        errno == ETXTBSY || errno == EPERM) {
+      kernelCopy_ = false;
+      break;
+    }
+    error_ = errno;
+    return -1;
+  }
+  return copyThroughBuffer(target, size);
+}
+
+std::int64_t File::copyThroughBuffer(File& target, std::size_t size) {
+  constexpr std::size_t kBuffer = 1 << 20;
+  static thread_local std::vector<char> buffer(kBuffer);
+  const std::int64_t n = read(buffer.data(), std::min(size, kBuffer));
+  if (n <= 0) return n;
+  if (!target.writeAll(buffer.data(), static_cast<std::size_t>(n))) {
+    error_ = target.error_;
+    return -1;
+  }
+  return n;
 }
 
 bool File::close() {

@@ -84,13 +84,20 @@ TEST_F(DeleteTree, AnsweringNoDeletesNothing) {
 TEST_F(DeleteTree, YesDeletesEverythingSilentlyAndLeavesTheCurrentFolderAtTheParent) {
   makeTree();
   ASSERT_TRUE(pf::changeFolder(path("ziel/Sub/Tief")));
-  for (int answer : {core::kResultYes, core::kResultCancel}) {  // only No stops
-    makeTree();
+  MessageRecorder rec(core::kResultYes);
+  EXPECT_TRUE(core::DeleteFolder(path("ziel") + "/", true));
+  EXPECT_EQ(rec.messages, std::vector<ShownMessage>{confirmMessage(path("ziel") + "/")});
+  EXPECT_FALSE(exists("ziel"));
+  EXPECT_EQ(pf::currentFolder(), path());
+}
+
+TEST_F(DeleteTree, OnlyYesDeletesTheCloseBoxKeepsTheTree) {
+  makeTree();
+  for (int answer : {core::kResultCancel, core::kResultOk, 0}) {
     MessageRecorder rec(answer);
-    EXPECT_TRUE(core::DeleteFolder(path("ziel") + "/", true));
-    EXPECT_EQ(rec.messages, std::vector<ShownMessage>{confirmMessage(path("ziel") + "/")});
-    EXPECT_FALSE(exists("ziel"));
-    EXPECT_EQ(pf::currentFolder(), path());
+    EXPECT_FALSE(core::DeleteFolder(path("ziel"), true)) << "answer " << answer;
+    EXPECT_EQ(rec.messages, std::vector<ShownMessage>{confirmMessage(path("ziel"))});
+    EXPECT_EQ(core::CountFiles(path("ziel"), true), 5u) << "answer " << answer;
   }
 }
 

@@ -1,5 +1,7 @@
-/* LD_PRELOAD shim that injects file faults for the copy tests. It acts only
- * on descriptors whose path (from /proc/self/fd) matches its settings:
+/* LD_PRELOAD shim that injects file faults for the copy tests, into read,
+ * write and close, and into copy_file_range as the read of its source and the
+ * write of its target. It acts only on descriptors whose path (from
+ * /proc/self/fd) matches its settings:
  *   TAVILO_FAULT_READ_PATH, TAVILO_FAULT_READ_AFTER=n
  *       reads of that file fail with EIO once n bytes have been read
  *   TAVILO_FAULT_RESIZE_PATH, TAVILO_FAULT_RESIZE_TO=n
@@ -19,6 +21,7 @@
 #include <unistd.h>
 
 static ssize_t (*real_read)(int, void*, size_t);
+static ssize_t (*real_copy_file_range)(int, off_t*, int, off_t*, size_t, unsigned);
 static ssize_t (*real_write)(int, const void*, size_t);
 static int (*real_close)(int);
 
@@ -29,6 +32,8 @@ static void load(void) {
   if (!real_read) real_read = (ssize_t (*)(int, void*, size_t))dlsym(RTLD_NEXT, "read");
   if (!real_write) real_write = (ssize_t (*)(int, const void*, size_t))dlsym(RTLD_NEXT, "write");
   if (!real_close) real_close = (int (*)(int))dlsym(RTLD_NEXT, "close");
+  if (!real_copy_file_range)
+    real_copy_file_range = (ssize_t (*)(int, off_t*, int, off_t*, size_t, unsigned))dlsym(RTLD_NEXT, "copy_file_range");
 }
 
 static int fd_path(int fd, char* out, size_t size) {
@@ -118,4 +123,45 @@ int close(int fd) {
     return -1;
   }
   return rc;
+}
+
+ssize_t copy_file_range(int in, off_t* in_offset, int out, off_t* out_offset, size_t count, unsigned flags) {
+  load();
+  const int faulty_read = fd_is(in, "TAVILO_FAULT_READ_PATH");
+  const int resize = !resized && fd_is(in, "TAVILO_FAULT_RESIZE_PATH");
+  const char* mode = getenv("TAVILO_FAULT_WRITE");
+  const int faulty_write = count > 0 && mode && fd_in(out, "TAVILO_FAULT_WRITE_DIR");
+  if (faulty_read) {
+    const long long after = env_number("TAVILO_FAULT_READ_AFTER");
+    if (bytes_read >= after) {
+      errno = EIO;
+      return -1;
+    }
+    if ((long long)count > after - bytes_read) count = (size_t)(after - bytes_read);
+  }
+  if (faulty_write) {
+    ++writes_seen;
+    if (strcmp(mode, "short-once") == 0 || strcmp(mode, "short-then-full") == 0) {
+      if (writes_seen == 1 && count > 1) count /= 2;
+      else if (writes_seen > 1 && strcmp(mode, "short-then-full") == 0) {
+        errno = ENOSPC;
+        return -1;
+      }
+    } else if (strncmp(mode, "full-after:", 11) == 0) {
+      const long long limit = atoll(mode + 11);
+      if (bytes_written >= limit) {
+        errno = ENOSPC;
+        return -1;
+      }
+      if ((long long)count > limit - bytes_written) count = (size_t)(limit - bytes_written);
+    }
+  }
+  const ssize_t n = real_copy_file_range(in, in_offset, out, out_offset, count, flags);
+  if (n > 0 && faulty_read) bytes_read += n;
+  if (n > 0 && faulty_write) bytes_written += n;
+  if (resize) {
+    resized = 1;
+    if (truncate(getenv("TAVILO_FAULT_RESIZE_PATH"), (off_t)env_number("TAVILO_FAULT_RESIZE_TO")) != 0) abort();
+  }
+  return n;
 }
