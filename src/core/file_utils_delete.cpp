@@ -20,7 +20,7 @@ std::string withoutTrailingSeparators(std::string p) {
 }
 
 void folderNotRemoved(const std::string& shown) {
-  MyMessageBox(kIconError, "", "Kann Ordner \n\n" + shown, "nicht löschen.", kButtonsOk);
+  MyMessageBox(mtError, "", "Kann Ordner \n\n" + shown, "nicht löschen.", mbOK);
 }
 
 // Deletes every file below the start; one message for each that stays.
@@ -28,8 +28,8 @@ class FileRemover : public WalkVisitor {
  public:
   WalkStep file(const WalkFolder& in, const pf::DirEntry& entry) override {
     if (!in.folder.removeFile(entry.name) && in.folder.error() != ENOENT)
-      MyMessageBox(kIconError, "", "Kann Datei nicht löschen.\n\n" + upperAscii(AddBackslash(in.path) + entry.name),
-                   "", kButtonsOk);
+      MyMessageBox(mtError, "", "Kann Datei nicht löschen.\n\n" + upperAscii(AddBackslash(in.path) + entry.name),
+                   "", mbOK);
     return WalkStep::Go;
   }
 };
@@ -65,14 +65,14 @@ bool DeleteFolder(const std::string& path, bool confirm) {
   pf::Folder start = place.folder.isOpen() ? place.folder.openSub(place.name) : pf::Folder();
   const bool mountRoot = start.isOpen() && !pf::MountGuard(place.folder).sameMount(start);
   if (IsDrivePath(root) || mountRoot || pf::isMountPoint(root)) {
-    MyMessageBox(kIconInformation, "",
+    MyMessageBox(mtInformation, "",
                  "Ordner \n\n" + shown + "\n" + " ist Laufwerk" + "\n\n" + "Laufwerk kann nicht gelöscht werden.", "",
-                 kButtonsOk);
+                 mbOK);
     return false;
   }
   // Only Yes deletes: the close box must not cost the tree.
-  if (confirm && MyMessageBox(kIconConfirmation, "", "Ordner \n\n" + shown + "\n\n" + "mit allen Dateien und Ordnern",
-                              "LÖSCHEN ?", kButtonsYesNo) != kResultYes)
+  if (confirm && MyMessageBox(mtConfirmation, "", "Ordner \n\n" + shown + "\n\n" + "mit allen Dateien und Ordnern",
+                              "LÖSCHEN ?", mbJaNein) != mrYes)
     return false;
 
   // A link named as the folder goes as a link; what it points to stays.

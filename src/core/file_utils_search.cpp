@@ -2,6 +2,7 @@
 
 #include "core/file_utils_paths.h"
 #include "core/tree_walker.h"
+#include "platform/ascii.h"
 #include "platform/platform.h"
 
 namespace tavilo::core {
@@ -10,7 +11,6 @@ namespace pf = tavilo::platform;
 
 namespace {
 
-char foldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 
 bool matchesAll(const std::string& mask) { return mask.empty() || mask == "*" || mask == "*.*"; }
 
@@ -55,7 +55,7 @@ bool matchesMask(const std::string& name, const std::string& mask) {
   // Greedy match with one backtrack point: the position after the last '*'.
   std::size_t n = 0, m = 0, starMask = std::string::npos, starName = 0;
   while (n < name.size()) {
-    if (m < mask.size() && (mask[m] == '?' || (mask[m] != '*' && foldAscii(mask[m]) == foldAscii(name[n])))) {
+    if (m < mask.size() && (mask[m] == '?' || (mask[m] != '*' && platform::lowerAscii(mask[m]) == platform::lowerAscii(name[n])))) {
       ++n;
       ++m;
     } else if (m < mask.size() && mask[m] == '*') {

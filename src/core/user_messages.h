@@ -10,17 +10,6 @@
 
 namespace tavilo::core {
 
-// Names the file routines still use; they go once those routines speak the
-// shared vocabulary.
-inline constexpr TMsgType kIconError = mtError;
-inline constexpr TMsgType kIconInformation = mtInformation;
-inline constexpr TMsgType kIconConfirmation = mtConfirmation;
-inline constexpr TMsgBtn kButtonsOk = mbOK;
-inline constexpr TMsgBtn kButtonsYesNo = mbJaNein;
-inline constexpr TModalResult kResultYes = mrYes;
-inline constexpr TModalResult kResultNo = mrNo;
-inline constexpr TModalResult kResultCancel = mrCancel;
-
 using MessageBoxFn = std::function<int(TMsgType iconType, const std::string& caption, const std::string& text,
                                        const std::string& question, TMsgBtn buttonSet)>;
 using PlainBoxFn = std::function<void(const std::string& text)>;

@@ -40,8 +40,6 @@ struct FileTime {
   bool valid = false;
   friend bool operator==(const FileTime&, const FileTime&) = default;
 };
-// The wall clock, in the file times' terms.
-FileTime wallClock();
 
 // Windows attribute bits as the program uses them.
 inline constexpr int kAttrReadOnly = 1;
@@ -95,7 +93,6 @@ struct FileStatus {
   int permissions = 0;        // mode & 07777
   std::int64_t size = 0;
   FileTime modified;
-  FileTime changed;           // the inode's change time, which no program can set back
   FileIdentity identity;
 };
 FileStatus fileStatus(const std::string& path, bool followLinks);

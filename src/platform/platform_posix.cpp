@@ -88,12 +88,6 @@ std::string localDateTimeText() {
   return buf;
 }
 
-FileTime wallClock() {
-  timespec now{};
-  ::clock_gettime(CLOCK_REALTIME, &now);
-  return {static_cast<std::int64_t>(now.tv_sec), static_cast<std::int64_t>(now.tv_nsec), true};
-}
-
 std::vector<DirEntry> listFolder(const std::string& path) {
   std::vector<DirEntry> out;
   DIR* d = ::opendir(path.c_str());

@@ -24,7 +24,6 @@ FileStatus statusFrom(const struct stat& st) {
   s.permissions = static_cast<int>(st.st_mode & 07777);
   s.size = static_cast<std::int64_t>(st.st_size);
   s.modified = {static_cast<std::int64_t>(st.st_mtim.tv_sec), static_cast<std::int64_t>(st.st_mtim.tv_nsec), true};
-  s.changed = {static_cast<std::int64_t>(st.st_ctim.tv_sec), static_cast<std::int64_t>(st.st_ctim.tv_nsec), true};
   s.identity = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino), true};
   return s;
 }

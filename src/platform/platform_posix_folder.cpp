@@ -15,6 +15,8 @@
 
 #include "platform/platform.h"
 
+#include "platform/ascii.h"
+
 namespace tavilo::platform {
 
 namespace {
@@ -24,19 +26,6 @@ constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 std::function<void()>& afterListingHook() {
   static std::function<void()> hook;
   return hook;
-}
-
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
-
-bool lessIgnoringCase(const DirEntry& a, const DirEntry& b) {
-  const std::size_t n = std::min(a.name.size(), b.name.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    const char ca = lowerAscii(a.name[i]);
-    const char cb = lowerAscii(b.name[i]);
-    if (ca != cb) return static_cast<unsigned char>(ca) < static_cast<unsigned char>(cb);
-  }
-  if (a.name.size() != b.name.size()) return a.name.size() < b.name.size();
-  return a.name < b.name;
 }
 
 int openAt(int dir, const char* name, int flags, mode_t mode = 0) {
@@ -179,7 +168,8 @@ std::vector<DirEntry> Folder::list() const {
     out.push_back(std::move(entry));
   }
   ::closedir(d);
-  std::sort(out.begin(), out.end(), lessIgnoringCase);
+  std::sort(out.begin(), out.end(),
+            [](const DirEntry& a, const DirEntry& b) { return lessIgnoringAsciiCase(a.name, b.name); });
   if (afterListingHook()) afterListingHook()();
   return out;
 }

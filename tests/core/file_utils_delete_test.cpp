@@ -18,19 +18,19 @@ using tavilo::testing::ShownMessage;
 namespace {
 
 ShownMessage driveMessage(const std::string& path) {
-  return {core::kIconInformation, "",
+  return {core::mtInformation, "",
           "Ordner \n\n" + core::upperAscii(path) + "\n ist Laufwerk\n\nLaufwerk kann nicht gelöscht werden.", "",
-          core::kButtonsOk};
+          core::mbOK};
 }
 ShownMessage confirmMessage(const std::string& path) {
-  return {core::kIconConfirmation, "", "Ordner \n\n" + core::upperAscii(path) + "\n\nmit allen Dateien und Ordnern",
-          "LÖSCHEN ?", core::kButtonsYesNo};
+  return {core::mtConfirmation, "", "Ordner \n\n" + core::upperAscii(path) + "\n\nmit allen Dateien und Ordnern",
+          "LÖSCHEN ?", core::mbJaNein};
 }
 ShownMessage fileMessage(const std::string& file) {
-  return {core::kIconError, "", "Kann Datei nicht löschen.\n\n" + core::upperAscii(file), "", core::kButtonsOk};
+  return {core::mtError, "", "Kann Datei nicht löschen.\n\n" + core::upperAscii(file), "", core::mbOK};
 }
 ShownMessage folderMessage(const std::string& path) {
-  return {core::kIconError, "", "Kann Ordner \n\n" + core::upperAscii(path), "nicht löschen.", core::kButtonsOk};
+  return {core::mtError, "", "Kann Ordner \n\n" + core::upperAscii(path), "nicht löschen.", core::mbOK};
 }
 
 class DeleteTree : public tavilo::testing::TempTree {
@@ -49,14 +49,14 @@ TEST_F(DeleteTree, DrivesAndMountPointsAreRefusedWithTheDriveMessage) {
   // the machine: the root's spellings run only with the question, answered No.
   const std::string rootSpellings[] = {"/", "//", "/tmp/..", "/tmp/../"};
   for (const std::string& p : rootSpellings) {
-    MessageRecorder rec(core::kResultNo);
+    MessageRecorder rec(core::mrNo);
     EXPECT_FALSE(core::DeleteFolder(p, true)) << p;
     EXPECT_EQ(rec.messages, std::vector<ShownMessage>{driveMessage(p)}) << "path: " << p;
   }
   const std::string mountSpellings[] = {"/proc", "/proc/", "/proc/.", "/proc/self/..", "/sys"};
   for (const std::string& p : mountSpellings) {
     for (bool confirm : {true, false}) {
-      MessageRecorder rec(core::kResultNo);
+      MessageRecorder rec(core::mrNo);
       EXPECT_FALSE(core::DeleteFolder(p, confirm)) << p;
       EXPECT_EQ(rec.messages, std::vector<ShownMessage>{driveMessage(p)}) << "path: " << p << " confirm " << confirm;
     }
@@ -75,7 +75,7 @@ TEST_F(DeleteTree, AnEmptyPathDeletesNothingInTheCurrentFolder) {
 
 TEST_F(DeleteTree, AnsweringNoDeletesNothing) {
   makeTree();
-  MessageRecorder rec(core::kResultNo);
+  MessageRecorder rec(core::mrNo);
   EXPECT_FALSE(core::DeleteFolder(path("ziel"), true));
   EXPECT_EQ(rec.messages, std::vector<ShownMessage>{confirmMessage(path("ziel"))});
   EXPECT_EQ(core::CountFiles(path("ziel"), true), 5u);
@@ -84,7 +84,7 @@ TEST_F(DeleteTree, AnsweringNoDeletesNothing) {
 TEST_F(DeleteTree, YesDeletesEverythingSilentlyAndLeavesTheCurrentFolderAtTheParent) {
   makeTree();
   ASSERT_TRUE(pf::changeFolder(path("ziel/Sub/Tief")));
-  MessageRecorder rec(core::kResultYes);
+  MessageRecorder rec(core::mrYes);
   EXPECT_TRUE(core::DeleteFolder(path("ziel") + "/", true));
   EXPECT_EQ(rec.messages, std::vector<ShownMessage>{confirmMessage(path("ziel") + "/")});
   EXPECT_FALSE(exists("ziel"));
@@ -93,7 +93,7 @@ TEST_F(DeleteTree, YesDeletesEverythingSilentlyAndLeavesTheCurrentFolderAtThePar
 
 TEST_F(DeleteTree, OnlyYesDeletesTheCloseBoxKeepsTheTree) {
   makeTree();
-  for (int answer : {core::kResultCancel, core::kResultOk, 0}) {
+  for (const int answer : {int{core::mrCancel}, int{core::mrOk}, 0}) {
     MessageRecorder rec(answer);
     EXPECT_FALSE(core::DeleteFolder(path("ziel"), true)) << "answer " << answer;
     EXPECT_EQ(rec.messages, std::vector<ShownMessage>{confirmMessage(path("ziel"))});

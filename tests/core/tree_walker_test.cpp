@@ -29,7 +29,7 @@ using tavilo::testing::ShownMessage;
 namespace {
 
 ShownMessage folderMessage(const std::string& path) {
-  return {core::kIconError, "", "Kann Ordner \n\n" + core::upperAscii(path), "nicht löschen.", core::kButtonsOk};
+  return {core::mtError, "", "Kann Ordner \n\n" + core::upperAscii(path), "nicht löschen.", core::mbOK};
 }
 
 // Runs `hook` after the listings it is plugged in for.
@@ -199,7 +199,7 @@ TEST_F(GoneCurrentFolder, MakesRelativePathsAnErrorNeverAPathBelowTheRoot) {
   EXPECT_EQ(pf::absolutePath(belowRoot + "/falle"), "");
   EXPECT_FALSE(core::CopyFileBuffered(path("quelle.txt"), belowRoot + "/falle"));
   EXPECT_TRUE(names("falle").empty());
-  MessageRecorder rec(core::kResultYes);
+  MessageRecorder rec(core::mrYes);
   EXPECT_FALSE(core::DeleteFolder(belowRoot + "/opfer", true));
   EXPECT_EQ(rec.messages, std::vector<ShownMessage>{folderMessage(belowRoot + "/opfer")});
   EXPECT_EQ(readFile("opfer/bleibt.txt"), "bleibt");
