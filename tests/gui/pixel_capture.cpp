@@ -32,15 +32,18 @@ std::string Capture::hex(std::uint32_t colour) {
 namespace {
 
 // Lets the server map the window and deliver its Expose events, then draws.
+// Damage is drawn however long a loaded machine takes; other pending events
+// get a short while.
 void settle(Fl_Window& win) {
   if (!win.shown()) win.show();
   win.wait_for_expose();
-  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(100);
+  const auto start = std::chrono::steady_clock::now();
+  const auto within = [&](int ms) { return std::chrono::steady_clock::now() < start + std::chrono::milliseconds(ms); };
   do {
     Fl::flush();
     XSync(fl_display, False);
     Fl::wait(0.0);
-  } while (std::chrono::steady_clock::now() < until && (win.damage() || Fl::ready()));
+  } while ((win.damage() && within(10000)) || (Fl::ready() && within(100)));
   Fl::flush();
   XSync(fl_display, False);
 }
