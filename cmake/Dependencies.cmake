@@ -1,5 +1,7 @@
 # FLTK 1.3 from Debian's libfltk1.3-dev, linked statically; X11, Xft and
-# fontconfig stay dynamic, since every desktop has them.
+# fontconfig stay dynamic, since every desktop has them. A portable build
+# (TAVILO_PORTABLE, made by scripts/release.sh) also carries libjpeg, libpng,
+# zlib, libstdc++ and libgcc, so that it runs where none of them is installed.
 find_package(X11 REQUIRED)
 find_package(JPEG REQUIRED)
 find_package(PNG REQUIRED)
@@ -18,10 +20,32 @@ foreach(lib Xft Xinerama Xcursor Xfixes Xrender)
   endif()
 endforeach()
 
+# tavilo::jpeg, tavilo::png, tavilo::zlib: the picture libraries, shared or
+# from their static archives.
+add_library(tavilo::jpeg INTERFACE IMPORTED)
+add_library(tavilo::png INTERFACE IMPORTED)
+add_library(tavilo::zlib INTERFACE IMPORTED)
+if(TAVILO_PORTABLE)
+  find_library(TAVILO_JPEG_STATIC NAMES libjpeg.a REQUIRED)
+  find_library(TAVILO_PNG_STATIC NAMES libpng16.a libpng.a REQUIRED)
+  find_library(TAVILO_ZLIB_STATIC NAMES libz.a REQUIRED)
+  target_link_libraries(tavilo::jpeg INTERFACE ${TAVILO_JPEG_STATIC})
+  target_link_libraries(tavilo::png INTERFACE ${TAVILO_PNG_STATIC} ${TAVILO_ZLIB_STATIC} m)
+  target_link_libraries(tavilo::zlib INTERFACE ${TAVILO_ZLIB_STATIC})
+  target_include_directories(tavilo::jpeg INTERFACE ${JPEG_INCLUDE_DIRS})
+  target_include_directories(tavilo::png INTERFACE ${PNG_INCLUDE_DIRS})
+  add_compile_options(-ffunction-sections -fdata-sections)
+  add_link_options(-static-libstdc++ -static-libgcc -Wl,--gc-sections -Wl,--as-needed)
+else()
+  target_link_libraries(tavilo::jpeg INTERFACE JPEG::JPEG)
+  target_link_libraries(tavilo::png INTERFACE PNG::PNG)
+  target_link_libraries(tavilo::zlib INTERFACE ZLIB::ZLIB)
+endif()
+
 add_library(tavilo::fltk INTERFACE IMPORTED)
 target_include_directories(tavilo::fltk INTERFACE ${FLTK_INCLUDE_DIR})
 target_link_libraries(tavilo::fltk INTERFACE
   ${FLTK_IMAGES_STATIC_LIB} ${FLTK_STATIC_LIB}
-  PNG::PNG ZLIB::ZLIB JPEG::JPEG
+  tavilo::png tavilo::zlib tavilo::jpeg
   X11::Xrender X11::Xcursor X11::Xfixes X11::Xext X11::Xft X11::Xinerama
   Fontconfig::Fontconfig X11::X11 Threads::Threads m dl)

@@ -1,5 +1,6 @@
 // Drives on POSIX: "/" and the mount points of real file systems.
 #include "platform/platform.h"
+#include "platform/proc_tables.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -10,8 +11,6 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
-#include <sstream>
 #include <string_view>
 
 namespace tavilo::platform {
@@ -24,20 +23,6 @@ constexpr std::array<std::string_view, 20> kPseudoFileSystems = {
     "fusectl",  "autofs",    "binfmt_misc", "overlay", "nsfs",    "squashfs"};
 
 // /proc/self/mounts escapes blanks and a few other bytes as \ooo.
-std::string unescapeMountField(const std::string& s) {
-  std::string out;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == '\\' && i + 3 < s.size() && s[i + 1] >= '0' && s[i + 1] <= '7' && s[i + 2] >= '0' && s[i + 2] <= '7' &&
-        s[i + 3] >= '0' && s[i + 3] <= '7') {
-      out += static_cast<char>((s[i + 1] - '0') * 64 + (s[i + 2] - '0') * 8 + (s[i + 3] - '0'));
-      i += 3;
-    } else {
-      out += s[i];
-    }
-  }
-  return out;
-}
-
 std::string withoutTrailingSlash(std::string p) {
   while (p.size() > 1 && p.back() == '/') p.pop_back();
   return p;
@@ -47,15 +32,12 @@ std::string withoutTrailingSlash(std::string p) {
 
 std::vector<std::string> listDrives() {
   std::vector<std::string> drives{"/"};
-  std::ifstream in("/proc/self/mounts");
-  std::string line;
-  while (std::getline(in, line)) {
-    std::istringstream fields(line);
-    std::string device, mountPoint, type;
-    if (!(fields >> device >> mountPoint >> type)) continue;
+  for (const std::vector<std::string>& fields : readProcTable("/proc/self/mounts")) {
+    if (fields.size() < 3) continue;
+    const std::string& type = fields[2];
     if (std::find(kPseudoFileSystems.begin(), kPseudoFileSystems.end(), type) != kPseudoFileSystems.end())
       continue;
-    mountPoint = unescapeMountField(mountPoint);
+    const std::string mountPoint = unescapeMountField(fields[1]);
     if (std::find(drives.begin(), drives.end(), mountPoint) == drives.end()) drives.push_back(mountPoint);
   }
   return drives;
@@ -91,13 +73,8 @@ bool isMountPoint(const std::string& path) {
   if (!resolved) return false;
   const std::string real = resolved;
   std::free(resolved);
-  std::ifstream in("/proc/self/mounts");
-  std::string line;
-  while (std::getline(in, line)) {
-    std::istringstream fields(line);
-    std::string device, mountPoint;
-    if ((fields >> device >> mountPoint) && unescapeMountField(mountPoint) == real) return true;
-  }
+  for (const std::vector<std::string>& fields : readProcTable("/proc/self/mounts"))
+    if (fields.size() >= 2 && unescapeMountField(fields[1]) == real) return true;
   return false;
 }
 

@@ -14,7 +14,6 @@
 #include <array>
 #include <cerrno>
 #include <csignal>
-#include <fstream>
 #include <string_view>
 
 extern char** environ;
@@ -33,9 +32,12 @@ bool hasUriScheme(const std::string& text) {
 }
 
 bool beginsWithShebang(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
   char head[2] = {};
-  return in.read(head, 2) && head[0] == '#' && head[1] == '!';
+  const bool shebang = ::read(fd, head, 2) == 2 && head[0] == '#' && head[1] == '!';
+  ::close(fd);
+  return shebang;
 }
 
 bool endsWith(const std::string& s, std::string_view tail) {

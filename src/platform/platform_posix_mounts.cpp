@@ -6,10 +6,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "platform/platform.h"
+#include "platform/proc_tables.h"
 
 namespace tavilo::platform {
 
@@ -23,20 +22,6 @@ bool mountIdOf(int fd, std::uint64_t& id) {
   return true;
 }
 
-// mountinfo escapes blanks and a few other bytes as \ooo.
-std::string unescape(const std::string& s) {
-  std::string out;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == '\\' && i + 3 < s.size() && s[i + 1] >= '0' && s[i + 1] <= '3') {
-      out += static_cast<char>((s[i + 1] - '0') * 64 + (s[i + 2] - '0') * 8 + (s[i + 3] - '0'));
-      i += 3;
-    } else {
-      out += s[i];
-    }
-  }
-  return out;
-}
-
 }  // namespace
 
 MountGuard::MountGuard(const Folder& start, bool useMountIds) : useMountIds_(useMountIds) {
@@ -46,17 +31,13 @@ MountGuard::MountGuard(const Folder& start, bool useMountIds) : useMountIds_(use
   // Every mount of the start's device, bind mounts included, by the identity
   // of its root. A folder that is mounted elsewhere too counts as a mount
   // root here as well: the walk then leaves it out, which is the safe side.
-  std::ifstream in("/proc/self/mountinfo");
-  std::string line;
-  while (std::getline(in, line)) {
-    std::istringstream fields(line);
-    std::string mountIdText, parentText, deviceText, root, mountPoint;
-    if (!(fields >> mountIdText >> parentText >> deviceText >> root >> mountPoint)) continue;
+  for (const std::vector<std::string>& fields : readProcTable("/proc/self/mountinfo")) {
+    if (fields.size() < 5) continue;
     unsigned major = 0, minor = 0;
-    if (std::sscanf(deviceText.c_str(), "%u:%u", &major, &minor) != 2) continue;
+    if (std::sscanf(fields[2].c_str(), "%u:%u", &major, &minor) != 2) continue;
     if (makedev(major, minor) != device_) continue;
     struct stat st;
-    if (::stat(unescape(mountPoint).c_str(), &st) == 0 && st.st_dev == device_)
+    if (::stat(unescapeMountField(fields[4]).c_str(), &st) == 0 && st.st_dev == device_)
       mountRoots_.emplace_back(st.st_dev, st.st_ino);
   }
 }

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds the binaries an author puts on a medium: dist/Tavilo and
+# dist/tavilo-check, optimised and stripped, carrying FLTK, libjpeg, libpng,
+# zlib, libstdc++ and libgcc, so that only libc and the desktop's X11, Xft and
+# fontconfig libraries are needed. Then checks what they need (tests/release).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+build="$root/build-release"
+dist="$root/dist"
+"$root/scripts/configure.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DTAVILO_PORTABLE=ON \
+  -DTAVILO_TESTS=OFF -DTAVILO_BENCH=OFF -DTAVILO_TOOLS=OFF
+cmake --build "$build" -j "$(nproc)" --target Tavilo tavilo-check
+mkdir -p "$dist"
+for name in Tavilo tavilo-check; do
+  strip -o "$dist/$name.tmp" "$build/$name"
+  mv "$dist/$name.tmp" "$dist/$name"
+done
+"$root/tests/release/portable_binary.sh" "$dist/Tavilo" "$dist/tavilo-check"
