@@ -4,12 +4,15 @@
 #include "platform/ascii.h"
 
 #include <dirent.h>
+#include <link.h>
+#include <sys/auxv.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <ctime>
 #include <vector>
 
@@ -24,14 +27,58 @@ bool pathExists(const std::string& path) {
 
 }  // namespace
 
-std::string programFile() {
+namespace {
+
+std::string readLink(const char* path) {
   std::vector<char> buf(PATH_MAX);
   for (;;) {
-    const ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size());
+    const ssize_t n = ::readlink(path, buf.data(), buf.size());
     if (n < 0) return {};
     if (static_cast<std::size_t>(n) < buf.size()) return std::string(buf.data(), static_cast<std::size_t>(n));
     buf.resize(buf.size() * 2);
   }
+}
+
+std::string realPath(const char* path) {
+  char* resolved = ::realpath(path, nullptr);
+  if (!resolved) return {};
+  std::string out = resolved;
+  std::free(resolved);
+  return out;
+}
+
+// The dynamic loader this program asks for (its PT_INTERP), or "".
+std::string interpreter() {
+  const auto* phdr = reinterpret_cast<const ElfW(Phdr)*>(::getauxval(AT_PHDR));
+  const auto count = ::getauxval(AT_PHNUM);
+  if (!phdr) return {};
+  ElfW(Addr) bias = 0;
+  for (unsigned long i = 0; i < count; ++i)
+    if (phdr[i].p_type == PT_PHDR) bias = reinterpret_cast<ElfW(Addr)>(phdr) - phdr[i].p_vaddr;
+  for (unsigned long i = 0; i < count; ++i)
+    if (phdr[i].p_type == PT_INTERP) return reinterpret_cast<const char*>(bias + phdr[i].p_vaddr);
+  return {};
+}
+
+// A medium mounted without execute bits is started through the loader
+// ("ld-linux-x86-64.so.2 ./Tavilo"): then the kernel names the loader as the
+// running file, and the program is the one the loader was given.
+std::string findProgramFile() {
+  const std::string exe = readLink("/proc/self/exe");
+  const std::string loader = interpreter();
+  if (!exe.empty() && !loader.empty() && exe == realPath(loader.c_str())) {
+    const std::string given = realPath(program_invocation_name);
+    if (!given.empty()) return given;
+  }
+  return exe;
+}
+
+}  // namespace
+
+std::string programFile() {
+  // Found once, before the program changes its current folder.
+  static const std::string file = findProgramFile();
+  return file;
 }
 
 std::string programDir() {
