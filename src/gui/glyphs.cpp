@@ -4,68 +4,23 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <string>
 
 #include "core/file_name.h"
 #include "core/text.h"
-#include "gui/glyphs/painters.h"
+#include "gui/glyphs/pixels.h"
 
 namespace tavilo::gui::glyphs {
 
 namespace {
 
-struct Entry {
-  const char* name;
-  int size;
-  void (*paint)(Canvas&);
-};
+// The pictures in the order of Glyph, then the maker's logo.
+const GlyphPixels* pixelsOf(int i) { return i >= 0 && i < kGlyphPixelsCount ? &kGlyphPixels[i] : nullptr; }
+constexpr int kMakerLogo = kGlyphCount;
 
-constexpr std::array<Entry, kGlyphCount> kEntries{{
-    {"information", 32, paintInformation},
-    {"error", 32, paintError},
-    {"warning", 32, paintWarning},
-    {"confirmation", 32, paintConfirmation},
-    {"tick", 16, paintTick},
-    {"prohibition", 16, paintProhibition},
-    {"abort", 16, paintAbort},
-    {"cross", 16, paintCross},
-    {"ok", 16, paintOk},
-    {"title_close", 18, paintTitleClose},
-    {"title_minimise", 18, paintTitleMinimise},
-    {"folder_closed", 16, paintFolderClosed},
-    {"folder_open", 16, paintFolderOpen},
-    {"folder_up", 16, paintFolderUp},
-    {"folder_up_disabled", 16, paintFolderUpDisabled},
-    {"new_folder", 16, paintNewFolder},
-    {"delete", 16, paintDelete},
-    {"file_document", 16, paintFileDocument},
-    {"file_program", 16, paintFileProgram},
-    {"file_picture", 16, paintFilePicture},
-    {"file_text", 16, paintFileText},
-    {"menu_copy", 16, paintMenuCopy},
-    {"menu_door", 16, paintMenuDoor},
-    {"menu_browse_cd", 16, paintMenuBrowseCd},
-    {"menu_start", 16, paintMenuStart},
-    {"menu_install", 16, paintMenuInstall},
-    {"menu_copy_to", 20, paintMenuCopyTo},
-    {"window_icon", 32, paintWindowIcon},
-}};
-
-const Entry* entryOf(Glyph glyph) {
-  const int i = static_cast<int>(glyph);
-  return i >= 0 && i < kGlyphCount ? &kEntries[static_cast<std::size_t>(i)] : nullptr;
-}
-
-Fl_RGB_Image* make(int width, int height, void (*paint)(Canvas&)) {
-  Canvas canvas(width, height);
-  paint(canvas);
-  const std::vector<std::uint8_t> bytes = canvas.rgba();
-  auto* pixels = new uchar[bytes.size()];
-  std::memcpy(pixels, bytes.data(), bytes.size());
-  auto* img = new Fl_RGB_Image(pixels, width, height, 4);
-  img->alloc_array = 1;
-  return img;
+Fl_RGB_Image* make(const GlyphPixels& p) {
+  // FLTK draws from the array it is given: the compiled-in pixels themselves.
+  return new Fl_RGB_Image(p.rgba, p.width, p.height, 4);
 }
 
 bool hasExtension(std::string_view ext, std::initializer_list<std::string_view> list) {
@@ -76,26 +31,26 @@ bool hasExtension(std::string_view ext, std::initializer_list<std::string_view> 
 
 Fl_RGB_Image* image(Glyph glyph) {
   static std::array<Fl_RGB_Image*, kGlyphCount> made{};
-  const Entry* e = entryOf(glyph);
-  if (!e) return nullptr;
-  Fl_RGB_Image*& slot = made[static_cast<std::size_t>(glyph)];
-  if (!slot) slot = make(e->size, e->size, e->paint);
+  const int i = static_cast<int>(glyph);
+  if (i < 0 || i >= kGlyphCount) return nullptr;
+  Fl_RGB_Image*& slot = made[static_cast<std::size_t>(i)];
+  if (!slot) slot = make(*pixelsOf(i));
   return slot;
 }
 
 Fl_RGB_Image* makerLogo() {
-  static Fl_RGB_Image* logo = make(58, 33, paintMakerLogo);
+  static Fl_RGB_Image* logo = make(*pixelsOf(kMakerLogo));
   return logo;
 }
 
 int sizeOf(Glyph glyph) {
-  const Entry* e = entryOf(glyph);
-  return e ? e->size : 0;
+  const GlyphPixels* p = pixelsOf(static_cast<int>(glyph));
+  return p && static_cast<int>(glyph) < kGlyphCount ? p->width : 0;
 }
 
 const char* nameOf(Glyph glyph) {
-  const Entry* e = entryOf(glyph);
-  return e ? e->name : "";
+  const GlyphPixels* p = pixelsOf(static_cast<int>(glyph));
+  return p && static_cast<int>(glyph) < kGlyphCount ? p->name : "";
 }
 
 Fl_RGB_Image* menuImage(int index) {

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Start-up of the release menu on the demo medium against a bare FLTK window
+# built the same way (portable, optimised): time from the start until the
+# first window is drawn, and peak resident memory, alternating in one run
+# under Xvfb; then the bytes the menu reads from the medium while it starts.
+# Usage: bench/startup.sh [ROUNDS]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+rounds=${1:-21}
+"$root/scripts/setup.sh"
+build="$root/build-startup"
+"$root/scripts/configure.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DTAVILO_PORTABLE=ON \
+  -DTAVILO_TESTS=OFF -DTAVILO_BENCH=ON -DTAVILO_TOOLS=OFF
+cmake --build "$build" -j "$(nproc)" --target Tavilo bare_window startup_probe
+medium="$build/demo-medium"
+rm -rf "$medium"
+cp -r "$root/examples/demo-medium" "$medium"
+strip -o "$medium/Tavilo" "$build/Tavilo"
+strip -o "$build/bare_window.stripped" "$build/bench/bare_window"
+
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+  "$build/bench/startup_probe" "$rounds" "Tavilo=$medium/Tavilo" "bare=$build/bare_window.stripped"
+
+if command -v strace >/dev/null; then
+  echo
+  echo "Bytes read from the medium while the menu starts (read calls; the program file is paged in by the kernel):"
+  trace="$build/startup.strace"
+  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    strace -f -e trace=openat,read -e signal=none -o "$1" "$2" & pid=$!
+    sleep 3; kill $pid; wait $pid 2>/dev/null || true' _ "$trace" "$medium/Tavilo"
+  awk -v medium="$medium/" '
+    /openat\(/ && index($0, medium) && !/ENOENT/ { match($0, /"[^"]*"/); name = substr($0, RSTART + 1, RLENGTH - 2);
+      fd = $NF; fds[$1 " " fd] = name }
+    / read\(/ { split($0, a, /[(,]/); key = $1 " " a[2]; if (key in fds) { n = $NF; bytes[fds[key]] += n } }
+    END { for (f in bytes) printf "  %8d  %s\n", bytes[f], substr(f, length(medium) + 1) }' "$trace" | sort -k2
+  printf "  %8d  Tavilo (the program file, mapped)\n" "$(stat -c %s "$medium/Tavilo")"
+fi
