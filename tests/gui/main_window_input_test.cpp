@@ -45,21 +45,21 @@ TEST_F(MainWindowInput, TheEntryListHasTheKeyboardFirstAndAClickMovesIt) {
   auto w = open(kTwoGroups);
   EXPECT_EQ(Fl::focus(), w->lbProgramm);
   test::sendKey(*w, FL_Down);
-  EXPECT_EQ(w->CurGroup, 1) << "Down moves the entry, not the group";
-  EXPECT_EQ(w->CurEntry, 2);
+  EXPECT_EQ(w->Model().CurGroup, 1) << "Down moves the entry, not the group";
+  EXPECT_EQ(w->Model().CurEntry, 2);
   test::sendKey(*w, FL_End);
-  EXPECT_EQ(w->CurEntry, 3);
+  EXPECT_EQ(w->Model().CurEntry, 3);
 
   click(*w, *w->lbGruppe, 0, 1000);
   EXPECT_EQ(Fl::focus(), w->lbGruppe);
   test::sendKey(*w, FL_Down);
-  EXPECT_EQ(w->CurGroup, 2) << "the group list's click handler ran";
+  EXPECT_EQ(w->Model().CurGroup, 2) << "the group list's click handler ran";
   EXPECT_EQ(w->lbProgramm->Count(), 1);
 
   click(*w, *w->lbProgramm, 0, 2000);
   EXPECT_EQ(Fl::focus(), w->lbProgramm);
   test::sendKey(*w, FL_Up);
-  EXPECT_EQ(w->CurGroup, 2) << "after a click on an entry the keys stay in the entry list";
+  EXPECT_EQ(w->Model().CurGroup, 2) << "after a click on an entry the keys stay in the entry list";
 }
 
 TEST_F(MainWindowInput, EscapeDoesNotEndTheProgram) {
