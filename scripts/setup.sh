@@ -9,7 +9,7 @@ packages=(
   libx11-dev libxext-dev libxft-dev libxinerama-dev libxcursor-dev
   libxfixes-dev libxrender-dev libfontconfig1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-apps imagemagick fonts-liberation xdg-utils xdotool
+  xvfb xauth x11-apps x11-utils imagemagick fonts-liberation xdg-utils xdotool python3
 )
 
 missing=()

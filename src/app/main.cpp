@@ -4,6 +4,7 @@
 #include <FL/x.H>
 
 #include "gui/application.h"
+#include "gui/glyphs.h"
 #include "gui/image_window.h"
 #include "gui/info_window.h"
 #include "gui/main_window.h"
@@ -26,6 +27,9 @@ int main() {
   fl_open_display();
   Application& app = Application::instance();
   app.Title("Tavilo");
+  // Desktops label and group windows by their class and show its icon.
+  Fl_Window::default_xclass("Tavilo");
+  Fl_Window::default_icon(glyphs::windowIcon());
   TfrmMain frmMain(tavilo::platform::programDir());
   app.MainForm(&frmMain);
   Tmymsg mymsg;

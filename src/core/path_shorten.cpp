@@ -51,6 +51,20 @@ std::string ellipsizeMiddle(const std::string& text, int maxWidth, const TextWid
   return candidate(head, tail);
 }
 
+std::string ellipsizeEnd(const std::string& text, int maxWidth, const TextWidth& width) {
+  if (width(text) <= maxWidth) return text;
+  static constexpr std::string_view kMark = "\u2026";
+  const std::vector<std::size_t> starts = characterStarts(text);
+  // The widest prefix that fits; widths grow with the prefix.
+  std::size_t lo = 0, hi = starts.size() - 1;
+  while (lo < hi) {
+    const std::size_t mid = (lo + hi + 1) / 2;
+    if (width(text.substr(0, starts[mid]) + std::string(kMark)) <= maxWidth) lo = mid;
+    else hi = mid - 1;
+  }
+  return text.substr(0, starts[lo]) + std::string(kMark);
+}
+
 std::string shortenPathMiddle(const std::string& path, int maxWidth, const TextWidth& width) {
   if (width(path) <= maxWidth) return path;
   const bool absolute = !path.empty() && path.front() == '/';

@@ -23,6 +23,10 @@ std::string shortenPathMiddle(const std::string& path, int maxWidth, const TextW
 // when nothing more fits.
 std::string ellipsizeMiddle(const std::string& text, int maxWidth, const TextWidth& width);
 
+// The longest start of `text` that fits `maxWidth` together with a following
+// "…" (never cut inside a UTF-8 sequence); the text itself when it fits.
+std::string ellipsizeEnd(const std::string& text, int maxWidth, const TextWidth& width);
+
 }  // namespace tavilo::core
 
 #endif

@@ -62,4 +62,14 @@ std::string_view utf8Prefix(std::string_view s, std::size_t maxChars) {
   return s;
 }
 
+std::string oneLine(std::string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') ++i;
+    out += (s[i] == '\r' || s[i] == '\n') ? ' ' : s[i];
+  }
+  return out;
+}
+
 }  // namespace tavilo::core

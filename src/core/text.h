@@ -17,6 +17,9 @@ std::string trimControls(std::string_view s);
 // Splits at line feeds; "a\nb" gives {"a","b"}, "" gives {""}.
 std::vector<std::string> splitLines(std::string_view s);
 
+// One line: each line break (CR LF, CR or LF) becomes one blank.
+std::string oneLine(std::string_view s);
+
 // The number of characters of a UTF-8 text (continuation bytes not counted).
 std::size_t utf8Length(std::string_view s);
 

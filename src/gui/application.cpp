@@ -27,14 +27,35 @@ Application& Application::instance() {
   return app;
 }
 
+Application::~Application() {
+  for (HintEntry& e : hints_) Fl::release_widget_pointer(e.widget);
+}
+
+void Application::forgetDeletedWidgets() {
+  hints_.remove_if([](HintEntry& e) {
+    if (e.widget) return false;
+    Fl::release_widget_pointer(e.widget);
+    return true;
+  });
+}
+
 void Application::setHint(Fl_Widget* widget, const std::string& text, bool bubble) {
-  hints_[widget] = {text, bubble};
+  forgetDeletedWidgets();
+  auto it = std::find_if(hints_.begin(), hints_.end(), [widget](const HintEntry& e) { return e.widget == widget; });
+  if (it == hints_.end()) {
+    hints_.push_back({widget, text});
+    Fl::watch_widget_pointer(hints_.back().widget);
+  } else {
+    it->text = text;
+  }
   widget->copy_tooltip(bubble && !text.empty() ? text.c_str() : nullptr);
 }
 
 std::string Application::hintOf(const Fl_Widget* widget) const {
-  const auto it = hints_.find(widget);
-  return it == hints_.end() ? std::string() : it->second.text;
+  if (!widget) return {};
+  for (const HintEntry& e : hints_)
+    if (e.widget == widget) return e.text;
+  return {};
 }
 
 void Application::HintColor(TColor color) { Fl_Tooltip::color(toFl(color)); }

@@ -7,6 +7,7 @@
 
 #include <exception>
 #include <functional>
+#include <list>
 #include <map>
 #include <string>
 #include <vector>
@@ -27,6 +28,7 @@ class Application {
 
   // The hint of the control under the mouse. `bubble` also shows it as a
   // tooltip; otherwise it reaches only the hint handler (the status line).
+  // A hint goes with its widget: it is forgotten when the widget is deleted.
   void setHint(Fl_Widget* widget, const std::string& text, bool bubble);
   std::string hintOf(const Fl_Widget* widget) const;
   void OnHint(std::function<void()> handler) { onHint_ = std::move(handler); }
@@ -71,16 +73,19 @@ class Application {
 
  private:
   Application() = default;
+  ~Application();
+  // FLTK clears `widget` when the widget is deleted (Fl::watch_widget_pointer).
   struct HintEntry {
+    Fl_Widget* widget = nullptr;
     std::string text;
-    bool bubble = false;
   };
+  void forgetDeletedWidgets();
   void setCurrentHint(const std::string& hint);
 
   std::string title_;
   std::string hint_;
   std::function<void()> onHint_;
-  std::map<const Fl_Widget*, HintEntry> hints_;
+  std::list<HintEntry> hints_;
   std::map<const Fl_Window*, std::function<void()>> onActivate_;
   std::vector<Fl_Window*> modalStack_;
   Fl_Window* mainForm_ = nullptr;

@@ -32,6 +32,27 @@ bool fontconfigHasFamily(const std::string& family) {
   return found;
 }
 
+std::string bestInstalledFamily(const std::string& face) {
+  if (face.empty()) return {};
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(face.c_str()));
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  std::string found;
+  FcValue value;
+  FcValueBinding binding;
+  for (int i = 0; FcPatternGetWithBinding(pattern, FC_FAMILY, i, &value, &binding) == FcResultMatch; ++i) {
+    if (binding == FcValueBindingWeak) break;  // the generic fall-backs begin
+    if (value.type != FcTypeString) continue;
+    const std::string family(reinterpret_cast<const char*>(value.u.s));
+    if (fontconfigHasFamily(family)) {
+      found = family;
+      break;
+    }
+  }
+  FcPatternDestroy(pattern);
+  return found;
+}
+
 // Fl::set_font keeps the name pointer, so the names live here for the whole run.
 struct Registry {
   std::map<std::string, std::string> resolved;  // cut face -> face handed to fontconfig
@@ -52,12 +73,11 @@ std::string resolvedFace(std::string_view face) {
   const std::string cut = cutFace(face);
   auto it = r.resolved.find(cut);
   if (it == r.resolved.end()) {
-    // fontconfig's own aliases make "Arial" Liberation Sans; any other face must be a
-    // family it lists (which also keeps out names that FLTK would split at commas or
-    // read as X font descriptions).
-    const bool usable =
-        platform::equalIgnoringAsciiCase(cut, kFallbackFace) || fontconfigHasFamily(cut);
-    it = r.resolved.emplace(cut, usable ? cut : std::string(kFallbackFace)).first;
+    // fontconfig's own aliases make "Arial" Liberation Sans; any other face becomes an
+    // installed family that it names (which also keeps out names that FLTK would split
+    // at commas or read as X font descriptions).
+    std::string family = platform::equalIgnoringAsciiCase(cut, kFallbackFace) ? cut : bestInstalledFamily(cut);
+    it = r.resolved.emplace(cut, family.empty() ? std::string(kFallbackFace) : family).first;
   }
   return it->second;
 }

@@ -1,6 +1,7 @@
-// The program's fonts by face name. Windows name their faces ("Arial", "MS Sans Serif",
-// "Tahoma", or whatever the configuration says); fontconfig draws them, and a face it does
-// not have is drawn as "Arial" (Liberation Sans, which has Arial's metrics).
+// The program's fonts by face name. Windows name their faces ("Arial", "Times New Roman",
+// or whatever the configuration says); fontconfig draws them with the installed face it
+// names for them ("Liberation Serif" for "Times New Roman"), and a face for which it has
+// only a generic fall-back is drawn as "Arial" (Liberation Sans, with Arial's metrics).
 #ifndef TAVILO_GUI_FONTS_H
 #define TAVILO_GUI_FONTS_H
 
@@ -23,8 +24,9 @@ inline constexpr const char* kFallbackFace = "Arial";
 // weight always give the same index. GUI thread only.
 Fl_Font fontFor(std::string_view face, bool bold);
 
-// The face name that fontFor hands to fontconfig: the face, cut to kMaxFaceNameLength,
-// when fontconfig knows such a family (or it is kFallbackFace), else kFallbackFace.
+// The face name that fontFor hands to fontconfig: for the face, cut to kMaxFaceNameLength,
+// the first installed family among it and the families that fontconfig's configuration
+// substitutes for it before its generic ones; kFallbackFace itself, or when none is found.
 std::string resolvedFace(std::string_view face);
 
 // A control's font: face, character height in pixels, weight and colour.

@@ -169,7 +169,7 @@ void TfrmMain::buildRightPanel() {
   lbProgramm->Font(font("MS Sans Serif", 11, true, kBlack));
   lbProgramm->OnClick([this] { lbProgrammClick(); });
   lbProgramm->OnDblClick([this] { lbProgrammDblClick(); });
-  lbProgramm->visible_focus(0);
+  lbProgramm->TabStop(false);
   pnBemerkung = new TPanel(left + 10, top + 250, 248, 104);
   pnBemerkung->Filled(true);
   pnBemerkung->BorderLine(true);
@@ -252,6 +252,10 @@ bool TfrmMain::opensPopup(const Fl_Widget* w) const {
 }
 
 int TfrmMain::handle(int event) {
+  if (event == FL_SHORTCUT && Fl::event_key() == FL_Escape) {
+    Fl_Double_Window::handle(event);
+    return 1;  // else FLTK closes the window: Escape does not end the program
+  }
   if (event == FL_PUSH && Fl::event_button() == FL_RIGHT_MOUSE) {
     Fl_Widget* w = widgetAt(this, Fl::event_x(), Fl::event_y());
     for (Fl_Widget* p = w; p; p = p->parent()) {

@@ -186,7 +186,10 @@ void TfrmMain::show() {
   const bool first = !shown();
   if (first) position((Fl::w() - w()) / 2, (Fl::h() - h()) / 2);
   Fl_Double_Window::show();
-  if (first) applyShape();
+  if (first) {
+    applyShape();
+    Fl::focus(lbProgramm);  // the entry list has the keyboard first
+  }
 }
 
 }  // namespace tavilo::gui

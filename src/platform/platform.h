@@ -218,6 +218,10 @@ void setFrameButtons(void* display, unsigned long window, bool minimise, bool ma
 bool setRoundedShape(void* display, unsigned long window, int right, int bottom,
                      int ellipseWidth, int ellipseHeight);
 
+// The desktop's settings as it publishes them (the bytes of the XSETTINGS
+// property of the default screen); "" when no settings manager runs.
+std::string desktopSettingsData(void* display);
+
 // One row of the rounded rectangle: pixels x0 <= x < x1 of row y.
 struct ShapeSpan {
   int y = 0, x0 = 0, x1 = 0;

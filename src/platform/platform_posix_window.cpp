@@ -81,4 +81,24 @@ bool setRoundedShape(void* display, unsigned long window, int right, int bottom,
   return true;
 }
 
+std::string desktopSettingsData(void* display) {
+  auto* dpy = static_cast<Display*>(display);
+  if (!dpy) return {};
+  const std::string selection = "_XSETTINGS_S" + std::to_string(DefaultScreen(dpy));
+  const Window owner = XGetSelectionOwner(dpy, XInternAtom(dpy, selection.c_str(), False));
+  if (owner == None) return {};
+  const Atom property = XInternAtom(dpy, "_XSETTINGS_SETTINGS", False);
+  Atom type = None;
+  int format = 0;
+  unsigned long items = 0, after = 0;
+  unsigned char* data = nullptr;
+  std::string bytes;
+  if (XGetWindowProperty(dpy, owner, property, 0, 0x10000, False, property, &type, &format, &items, &after, &data) ==
+          Success &&
+      data && format == 8)
+    bytes.assign(reinterpret_cast<const char*>(data), items);
+  if (data) XFree(data);
+  return bytes;
+}
+
 }  // namespace tavilo::platform

@@ -61,4 +61,21 @@ TEST(PathShorten, TooNarrowForTheEllipsisGivesWhatFits) {
   EXPECT_EQ(core::ellipsizeMiddle("abcdefg", 6, charWidth), "a...fg");
 }
 
+TEST(StatusText, OneLineEndingInAnEllipsisWhenTooLong) {
+  EXPECT_EQ(core::oneLine("a\r\nb\nc\rd\r\n"), "a b c d ");
+  struct Case {
+    std::string text;
+    int width;
+    std::string shown;
+  } cases[] = {
+      {"Bild kaputt", 11, "Bild kaputt"},
+      {"Bild kaputt", 10, "Bild kapu\u2026"},
+      {"Größenänderung", 5, "Größ\u2026"},
+      {"abc", 1, "\u2026"},
+      {"abc", 0, "\u2026"},
+      {"", 0, ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(core::ellipsizeEnd(c.text, c.width, charWidth), c.shown) << c.text << " in " << c.width;
+}
+
 }  // namespace

@@ -84,6 +84,19 @@ TEST(Hints, TheControlUnderTheMouseOrItsParentGivesTheHint) {
   app.OnHint(nullptr);
 }
 
+TEST(Hints, AWidgetBuiltWhereADeletedOneWasHasNoHint) {
+  Application& app = Application::instance();
+  alignas(Fl_Box) unsigned char storage[sizeof(Fl_Box)];
+  auto* old = new (storage) Fl_Box(0, 0, 10, 10);
+  app.setHint(old, "Alter Hinweis", false);
+  old->~Fl_Box();
+  auto* fresh = new (storage) Fl_Box(0, 0, 10, 10);
+  EXPECT_EQ(app.hintOf(fresh), "");
+  app.setHint(fresh, "Neu", false);
+  EXPECT_EQ(app.hintOf(fresh), "Neu");
+  fresh->~Fl_Box();
+}
+
 TEST(Modal, ClosingAModalWindowActivatesTheWindowBelow) {
   auto main = test::makeWindow(100, 100, 0xFFFFFF);
   main->end();

@@ -167,6 +167,23 @@ TEST_F(FileList, ClickCtrlAndShiftSelectAsTheDesktopDoes) {
   EXPECT_EQ(list->SelCount(), 0);
 }
 
+TEST_F(FileList, ScrollsByWholeLines) {
+  for (int i = 0; i < 30; ++i) writeFile("f" + std::to_string(100 + i) + ".dat", "x");
+  auto win = makeWindow(200, 120, 0xFFFFFF);
+  auto* list = new TFileListBox(0, 0, 200, 104);  // 100 pixels inside: 6 whole lines
+  win->end();
+  list->Directory(root_);
+  win->show();
+  win->wait_for_expose();
+  Fl::flush();
+  list->ItemIndex(9);
+  Fl::flush();
+  EXPECT_EQ(list->position(), 4 * TFileListBox::kItemHeight) << "line 9 shows whole at the bottom";
+  list->position(37);
+  Fl::flush();
+  EXPECT_EQ(list->position(), 2 * TFileListBox::kItemHeight);
+}
+
 TEST_F(FileList, SelectedLinesAreFilledWithTheSelectionColour) {
   ASSERT_EQ(exactColourProblem(), "");
   auto win = makeWindow(200, 200, 0xFFFFFF);

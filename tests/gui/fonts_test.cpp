@@ -27,6 +27,14 @@ TEST(Fonts, FacesResolveToInstalledFamiliesOrArial) {
   for (const auto& c : cases) EXPECT_EQ(resolvedFace(c.face), c.resolved) << "\"" << c.face << "\"";
 }
 
+TEST(Fonts, WindowsFacesGetTheirMetricCompatibleFaces) {
+  EXPECT_EQ(resolvedFace("Times New Roman"), "Liberation Serif");
+  EXPECT_EQ(resolvedFace("Courier New"), "Liberation Mono");
+  EXPECT_EQ(test::textWidthOf({"Times New Roman", 100, false, 0}, "Wm"),
+            test::textWidthOf({"Liberation Serif", 100, false, 0}, "Wm"));
+  EXPECT_NE(test::textWidthOf({"Courier New", 100, false, 0}, "Wm"), test::textWidthOf({"Arial", 100, false, 0}, "Wm"));
+}
+
 TEST(Fonts, SameFaceAndWeightShareOneIndex) {
   const Fl_Font arial = fontFor("Arial", false);
   EXPECT_GE(arial, FL_FREE_FONT);

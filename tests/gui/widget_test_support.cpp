@@ -2,6 +2,7 @@
 
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
+#include <FL/x.H>
 
 #include <algorithm>
 
@@ -28,15 +29,28 @@ void RawText::draw() {
   fl_draw(text_.data(), static_cast<int>(text_.size()), x(), y() + fl_height() - fl_descent());
 }
 
-void sendMouse(Fl_Window& win, int event, int x, int y) {
+void sendMouse(Fl_Window& win, int event, int x, int y) { sendMouseButton(win, event, x, y, 1); }
+
+void sendMouseButton(Fl_Window& win, int event, int x, int y, int button) {
   Fl::e_x = x;
   Fl::e_y = y;
   Fl::e_x_root = win.x() + x;
   Fl::e_y_root = win.y() + y;
-  Fl::e_keysym = FL_Button + 1;
-  Fl::e_state = event == FL_RELEASE || event == FL_MOVE ? 0 : FL_BUTTON1;
+  Fl::e_keysym = FL_Button + button;
+  Fl::e_state = event == FL_RELEASE || event == FL_MOVE ? 0 : (FL_BUTTON1 << (button - 1));
   Fl::handle(event, &win);
 }
+
+void sendKey(Fl_Window& win, int key) {
+  static char none[1] = {0};
+  Fl::e_keysym = key;
+  Fl::e_state = 0;
+  Fl::e_text = none;
+  Fl::e_length = 0;
+  Fl::handle(FL_KEYBOARD, &win);
+}
+
+void setEventTime(unsigned long ms) { fl_event_time = ms; }
 
 int lineHeightOf(const FontSpec& font) {
   applyFont(font);

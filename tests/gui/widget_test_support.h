@@ -43,6 +43,14 @@ int textWidthOf(const FontSpec& font, const std::string& text);
 // window coordinates x, y, the way FLTK dispatches real ones.
 void sendMouse(Fl_Window& win, int event, int x, int y);
 
+// The same with any mouse button (1 left, 2 middle, 3 right).
+void sendMouseButton(Fl_Window& win, int event, int x, int y, int button);
+// Dispatches a key press (FL_KEYBOARD) as FLTK dispatches real ones: to the
+// focused widget, its parents, then as a shortcut.
+void sendKey(Fl_Window& win, int key);
+// The X server time that FLTK reads for the next events, in milliseconds.
+void setEventTime(unsigned long ms);
+
 // Pixel positions of a capture that satisfy a test.
 struct Box {
   int left = 0, top = 0, right = -1, bottom = -1;  // inclusive; empty when right < left

@@ -121,7 +121,7 @@ void TFileListBox::ItemIndex(int i) {
   anchor_ = next;
   redrawLine(old);
   redrawLine(next);
-  if (next >= 0) display(pointerOf(next));
+  if (next >= 0) showRow(next);
 }
 
 int TFileListBox::ItemAt(int x, int y) const {
@@ -237,7 +237,7 @@ int TFileListBox::handle(int event) {
       }
       next = std::clamp(next, 0, Count() - 1);
       clickAt(next, false, Fl::event_state(FL_SHIFT) != 0);
-      display(pointerOf(next));
+      showRow(next);
       return 1;
     }
     default:

@@ -1,11 +1,14 @@
 // TIndexedBrowser: an FLTK browser whose rows are numbered 0 to Count() - 1;
 // FLTK's row pointers are the row number plus one, so no row is nullptr.
+// Its rows are all one height, and it scrolls by whole rows.
 #ifndef TAVILO_GUI_WIDGETS_INDEXED_BROWSER_H
 #define TAVILO_GUI_WIDGETS_INDEXED_BROWSER_H
 
 #include <FL/Fl_Browser_.H>
 
 #include <cstdint>
+
+#include "core/list_input.h"
 
 namespace tavilo::gui {
 
@@ -30,6 +33,20 @@ class TIndexedBrowser : public Fl_Browser_ {
   }
   void* item_last() const override { return Count() > 0 ? pointerOf(Count() - 1) : nullptr; }
   void* item_at(int index) const override { return index >= 0 && index < Count() ? pointerOf(index) : nullptr; }
+
+  core::RowView rowView() const {
+    int bx, by, bw, bh;
+    bbox(bx, by, bw, bh);
+    return {Count() > 0 ? item_height(pointerOf(0)) : 1, Count(), bh};
+  }
+  // Scrolls the least whole rows that show row `index` whole.
+  void showRow(int index) { position(core::positionShowing(index, position(), rowView())); }
+  void draw() override {
+    // Scroll bar drags and the mouse wheel may stop between rows.
+    const int snapped = core::snapToRow(position(), rowView());
+    if (snapped != position()) position(snapped);
+    Fl_Browser_::draw();
+  }
 };
 
 }  // namespace tavilo::gui

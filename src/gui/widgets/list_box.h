@@ -1,5 +1,7 @@
-// TListBox: a list of text rows as the configuration gives them: no
-// formatting characters, fixed row height, one selected row.
+// TListBox: a list of text rows as the configuration gives them: plain text
+// (no formatting characters), fixed row height, one selected row. It behaves
+// as a desktop list box: a click gives it the keyboard focus, the arrow, Home,
+// End and page keys move the chosen row, and it scrolls by whole rows.
 #ifndef TAVILO_GUI_WIDGETS_LIST_BOX_H
 #define TAVILO_GUI_WIDGETS_LIST_BOX_H
 
@@ -8,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "core/list_input.h"
 #include "gui/color.h"
 #include "gui/fonts.h"
 #include "gui/widgets/handler.h"
@@ -31,27 +34,42 @@ class TListBox : public Fl_Hold_Browser {
   void Font(const FontSpec& f);
   int ItemHeight() const { return itemHeight_; }
   void ItemHeight(int h);
+  // Whether Tab and the arrow keys of the window may move the focus here;
+  // a click and the program always can.
+  bool TabStop() const { return tabStop_; }
+  void TabStop(bool on) { tabStop_ = on; }
 
-  // A click on a row (or a change of row by keyboard); a double click.
-  void OnClick(std::function<void()> h) { onClick_ = std::move(h); }
-  void OnDblClick(std::function<void()> h) { onDblClick_ = std::move(h); }
+  // A click on a row (or a change of row by keyboard); a double click. The
+  // handler may delete the list.
+  void OnClick(Handler h) { onClick_ = std::move(h); }
+  void OnDblClick(Handler h) { onDblClick_ = std::move(h); }
 
   int handle(int event) override;
+  void draw() override;
 
  protected:
   int item_height(void* item) const override;
-  // An empty row is measured and drawn here: without a format character FLTK's
-  // parsing reads past the end of an empty text.
   int item_width(void* item) const override;
   void item_draw(void* item, int x, int y, int w, int h) const override;
 
  private:
-  static void changed(Fl_Widget* w, void* self);
+  core::RowView rowView() const;
+  // Chooses `index` and scrolls it into view by whole rows; true when the
+  // chosen row changed.
+  bool choose(int index);
+  int rowAt(int y);
+  int handleKey();
+  void click();
 
   TColor color_ = 0xFFFFFF;
   FontSpec font_;
   int itemHeight_ = 13;
-  std::function<void()> onClick_, onDblClick_;
+  bool tabStop_ = true;
+  core::DoubleClickCounter clicks_;
+  bool pressed_ = false;       // a left press on a row is being held
+  bool pressChanged_ = false;  // that press chose another row
+  bool pressDouble_ = false;   // that press completed a double click
+  Handler onClick_, onDblClick_;
 };
 
 }  // namespace tavilo::gui

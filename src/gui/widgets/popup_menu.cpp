@@ -2,6 +2,7 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Item.H>
+#include <FL/Fl_Menu_Window.H>
 #include <FL/Fl_Multi_Label.H>
 
 #include <memory>
@@ -10,6 +11,30 @@
 #include "gui/glyphs.h"
 
 namespace tavilo::gui {
+
+namespace {
+
+Fl_Event_Dispatch dispatchBelowMenu = nullptr;
+
+bool pointerOnAMenu() {
+  for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
+    if (dynamic_cast<Fl_Menu_Window*>(w) && w->shown() && Fl::event_x_root() >= w->x() &&
+        Fl::event_x_root() < w->x() + w->w() && Fl::event_y_root() >= w->y() && Fl::event_y_root() < w->y() + w->h())
+      return true;
+  return false;
+}
+
+// FLTK 1.3.8's menus read outside their state for Up, Down, Tab and
+// BackSpace once the mouse has left every menu: such keys are dropped then.
+int menuDispatch(int event, Fl_Window* window) {
+  if ((event == FL_KEYBOARD || event == FL_SHORTCUT) && !pointerOnAMenu()) {
+    const int key = Fl::event_key();
+    if (key == FL_Up || key == FL_Down || key == FL_Tab || key == FL_BackSpace) return 1;
+  }
+  return dispatchBelowMenu ? dispatchBelowMenu(event, window) : Fl::handle_(event, window);
+}
+
+}  // namespace
 
 int TPopupMenu::Popup() {
   // Separators are drawn as a line under the item before them.
@@ -46,7 +71,13 @@ int TPopupMenu::Popup() {
     positions.push_back(static_cast<int>(i));
   }
   items.push_back(Fl_Menu_Item{});
+  const Fl_Event_Dispatch previous = Fl::event_dispatch();
+  if (previous != menuDispatch) {
+    dispatchBelowMenu = previous;
+    Fl::event_dispatch(menuDispatch);
+  }
   const Fl_Menu_Item* chosen = items.front().popup(Fl::event_x(), Fl::event_y());
+  Fl::event_dispatch(previous);
   if (!chosen) return -1;
   const int position = positions[static_cast<std::size_t>(chosen - items.data())];
   fire(items_[static_cast<std::size_t>(position)].OnClick);

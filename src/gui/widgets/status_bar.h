@@ -1,4 +1,5 @@
-// TMyStatusBar: one panel of text with a lowered inner bevel.
+// TMyStatusBar: one panel of text with a lowered inner bevel. It shows one
+// line: line breaks become blanks and a text too long ends in "…".
 #ifndef TAVILO_GUI_WIDGETS_STATUS_BAR_H
 #define TAVILO_GUI_WIDGETS_STATUS_BAR_H
 
@@ -17,6 +18,8 @@ class TMyStatusBar : public Fl_Widget {
 
   const std::string& Caption() const { return caption_; }
   void Caption(const std::string& text);
+  // The caption as it is drawn at the current width and font.
+  std::string ShownText() const;
   TColor Color() const { return color_; }
   void Color(TColor c);
   const FontSpec& Font() const { return font_; }

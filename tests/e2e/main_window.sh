@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# The real program as the desktop sees it and as people click it: every
+# window's class is "Tavilo" with the program icon, Escape does not end it,
+# keys beside the open pop-up menu are harmless, a triple click on an entry starts it once and two clicks 600 ms apart start
+# nothing; the close box ends it cleanly (a sanitizer build checks its memory
+# at that exit).
+# Usage: main_window.sh <Tavilo binary> <x_windows helper>; needs $DISPLAY.
+set -euo pipefail
+binary=$(realpath "$1")
+xwin=$(realpath "$2")
+[ -x "$binary" ] && [ -x "$xwin" ] || { echo "usage: $0 <Tavilo> <x_windows>" >&2; exit 2; }
+work=$(mktemp -d "${TAVILO_TEST_TMP:-/tmp}/e2e-main.XXXXXX")
+pid=
+trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$work"' EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# Waits up to $1 seconds for the command after it to succeed.
+wait_for() {
+  local limit=$1; shift
+  for _ in $(seq $((limit * 20))); do "$@" && return 0; sleep 0.05; done
+  return 1
+}
+# The id of the viewable window named $1; fails when there is none.
+window_named() {
+  "$xwin" list | awk -v n="$1" -F'|' '$2 == n && !found { split($1, f, " "); print f[1]; found = 1 } END { exit !found }'
+}
+class_of() { xprop -id "$1" WM_CLASS | sed 's/.*= //'; }
+has_icon() { ! xprop -id "$1" _NET_WM_ICON | grep -q "not found"; }
+
+medium=$work/medium
+mkdir -p "$medium/runs"
+cp "$binary" "$medium/Tavilo"
+for s in start slow marker; do
+  printf '#!/bin/sh\nmktemp "%s/runs/%s.XXXXXX" >/dev/null\n' "$medium" "$s" > "$medium/$s.sh"
+  chmod +x "$medium/$s.sh"
+done
+printf '%s\r\n' '[Programm]' 'Version=4.02' 'Breite=600' 'Hoehe=400' 'Breite_Links=50' 'ImageHoehe=40' \
+  'BemerkungsHoehe=40' '[Gruppen]' 'Anzahl=1' 'Gruppe_1=Eins' '[Gruppe_1]' 'Anzahl=3' 'Programm_1=Start' \
+  'Programm_2=Langsam' 'Programm_3=Marke' '[Programm_1_1]' 'Typ=Programm' 'Location=start.sh' \
+  '[Programm_1_2]' 'Typ=Programm' 'Location=slow.sh' '[Programm_1_3]' 'Typ=Programm' 'Location=marker.sh' \
+  '[Hiermit_Ausfuehren]' 'Anzahl=0' > "$medium/Tavilo.ini"
+
+"$medium/Tavilo" & pid=$!
+wait_for 30 window_named "Tavilo 4.02" >/dev/null || fail "no main window"
+win=$(window_named "Tavilo 4.02")
+[ "$(class_of "$win")" = '"Tavilo", "Tavilo"' ] || fail "main window class $(class_of "$win")"
+has_icon "$win" || fail "the main window carries no icon"
+
+# The entry list starts at (316, 106) of the window; its rows are 13 high.
+row() { echo $((106 + 2 + $1 * 13 + 6)); }
+xdotool mousemove --window "$win" 340 "$(row 0)"
+xdotool key Escape
+# The pop-up menu, the mouse moved over it and away, then keys that made
+# FLTK's menu read outside its state.
+xdotool click 3 sleep 0.5 mousemove_relative 20 8 sleep 0.2 mousemove --window "$win" 5 5 sleep 0.2 \
+  key BackSpace key shift+Tab key Escape
+xdotool mousemove --window "$win" 340 "$(row 0)"
+xdotool click --repeat 3 --delay 120 1
+xdotool mousemove --window "$win" 340 "$(row 1)"
+xdotool click 1
+sleep 0.6  # the time between the two clicks is what is tested
+xdotool click 1
+xdotool mousemove --window "$win" 340 "$(row 2)"
+xdotool click --repeat 2 --delay 80 1
+wait_for 30 compgen -G "$medium/runs/marker.*" >/dev/null || fail "the program no longer reacts (after Escape?)"
+kill -0 $pid 2>/dev/null || fail "the program ended"
+wait_for 10 bash -c "! pgrep -f '$medium/(start|slow).sh' >/dev/null" || true
+starts=$(compgen -G "$medium/runs/start.*" | wc -l)
+slow=$(compgen -G "$medium/runs/slow.*" | wc -l || true)
+[ "$starts" -eq 1 ] || fail "a triple click started the entry $starts times"
+[ "$slow" -eq 0 ] || fail "two clicks 600 ms apart started the entry"
+
+"$xwin" close "$win"
+wait_for 30 bash -c "! kill -0 $pid 2>/dev/null" || fail "the close box did not end the program"
+wait $pid || fail "the program ended with $?"
+pid=
+
+# A start error shows the error box: a window of the program's class too.
+printf '%s\r\n' '[Programm]' 'Version=4.02' 'FensterFarbe=blau' > "$medium/Tavilo.ini"
+"$medium/Tavilo" & pid=$!
+wait_for 30 window_named "Tavilo" >/dev/null || fail "no error box"
+box=$(window_named "Tavilo")
+[ "$(class_of "$box")" = '"Tavilo", "Tavilo"' ] || fail "error box class $(class_of "$box")"
+has_icon "$box" || fail "the error box carries no icon"
+"$xwin" close "$box"
+wait_for 30 window_named "Tavilo 4.02" >/dev/null || fail "no main window after the error box"
+"$xwin" close "$(window_named "Tavilo 4.02")"
+wait_for 30 bash -c "! kill -0 $pid 2>/dev/null" || fail "the program did not end"
+wait $pid || fail "the program ended with $?"
+pid=
+echo "class, icon, Escape and clicks as the desktop's"
