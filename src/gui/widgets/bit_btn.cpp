@@ -25,10 +25,12 @@ void frame(int x, int y, int w, int h, TColor topLeft, TColor bottomRight) {
 }  // namespace
 
 TBitBtn::TBitBtn(int x, int y, int w, int h, const char* label)
-    : TDialogButton(x, y, w, h, label), color_(kBtnFace) {}
+    : TDialogButton(x, y, w, h, label) {
+  color(toFl(kBtnFace));
+}
 
 void TBitBtn::Color(TColor c) {
-  color_ = c;
+  color(toFl(c));
   redraw();
 }
 
@@ -36,7 +38,7 @@ void TBitBtn::draw() {
   if (w() <= 0 || h() <= 0) return;
   int x = this->x(), y = this->y(), w = this->w(), h = this->h();
   fl_push_clip(x, y, w, h);
-  fl_rectf(x, y, w, h, toFl(color_));
+  fl_rectf(x, y, w, h, color());
   const bool down = Down() && active_r();
   if (Emphasised() && active_r()) {
     frame(x, y, w, h, kDarkShadow, kDarkShadow);

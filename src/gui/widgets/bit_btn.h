@@ -13,14 +13,13 @@ class TBitBtn : public TDialogButton {
   TBitBtn(int x, int y, int w, int h, const char* label = nullptr);
 
   // The face colour.
-  TColor Color() const { return color_; }
+  TColor Color() const { return fromFl(color()); }
   void Color(TColor c);
 
  protected:
   void draw() override;
 
  private:
-  TColor color_;
 };
 
 }  // namespace tavilo::gui

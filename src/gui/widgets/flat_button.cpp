@@ -18,6 +18,7 @@ TFlatButton::TFlatButton(int x, int y, int w, int h, const char* label)
     : Fl_Button(x, y, w, h) {
   // FL_NO_BOX also tells FLTK's own focus and value changes to repaint what lies behind.
   box(FL_NO_BOX);
+  color(toFl(kSilver));
   // The caption stays in label() only for FLTK's '&' shortcut test; it is drawn here.
   labeltype(FL_NO_LABEL);
   clear_visible_focus();
@@ -67,7 +68,7 @@ void TFlatButton::Solid(bool on) {
 }
 
 void TFlatButton::Color(TColor c) {
-  color_ = c;
+  color(toFl(c));
   changed();
 }
 
@@ -135,7 +136,7 @@ void TFlatButton::draw() {
   const Look look = CurrentLook();
   fl_push_clip(x(), y(), w(), h());
   if (solid_)
-    fl_rectf(x(), y(), w(), h(), toFl(color_));
+    fl_rectf(x(), y(), w(), h(), color());
   else if (look == Look::Down)
     fl_rectf(x(), y(), w(), h(), toFl(downColor_));
   else if (look == Look::Focused)

@@ -41,7 +41,7 @@ class TFlatButton : public Fl_Button {
   // Fill every state with Color instead of being transparent.
   bool Solid() const { return solid_; }
   void Solid(bool on);
-  TColor Color() const { return color_; }
+  TColor Color() const { return fromFl(color()); }
   void Color(TColor c);
   // A picture left of the caption (centred alone without one); not owned.
   Fl_Image* Glyph() const { return glyph_; }
@@ -74,7 +74,6 @@ class TFlatButton : public Fl_Button {
   bool border_ = false;
   TColor borderColor_ = 0x000000;
   bool solid_ = false;
-  TColor color_ = 0xC0C0C0;
   Fl_Image* glyph_ = nullptr;
   std::unique_ptr<Fl_Image> inactiveGlyph_;
   bool showAccelChar_ = true;

@@ -38,7 +38,7 @@ TListBox::TListBox(int x, int y, int w, int h, const char* label)
   // Rows are drawn by item_draw as plain text; FLTK's own row drawing and
   // its '@' codes are never used.
   box(FL_DOWN_BOX);
-  color(toFl(color_));
+  color(toFl(kWhite));
   selection_color(toFl(kListHighlight));
   has_scrollbar(Fl_Browser_::VERTICAL);
   scrollbar.linesize(itemHeight_);
@@ -71,7 +71,6 @@ std::string TListBox::Item(int index) const {
 }
 
 void TListBox::Color(TColor c) {
-  color_ = c;
   color(toFl(c));
   redraw();
 }

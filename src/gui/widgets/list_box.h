@@ -28,7 +28,7 @@ class TListBox : public Fl_Hold_Browser {
   void Clear();
   std::string Item(int index) const;
 
-  TColor Color() const { return color_; }
+  TColor Color() const { return fromFl(color()); }
   void Color(TColor c);
   const FontSpec& Font() const { return font_; }
   void Font(const FontSpec& f);
@@ -61,7 +61,6 @@ class TListBox : public Fl_Hold_Browser {
   int handleKey();
   void click();
 
-  TColor color_ = 0xFFFFFF;
   FontSpec font_;
   int itemHeight_ = 13;
   bool tabStop_ = true;

@@ -25,6 +25,7 @@ void originOf(const Fl_Widget& w, int& ox, int& oy) {
 
 TPanel::TPanel(int x, int y, int w, int h, const char* label) : Fl_Group(x, y, w, h, label) {
   box(FL_NO_BOX);
+  color(toFl(kSilver));
   resizable(nullptr);
   clip_children(1);
 }
@@ -35,7 +36,7 @@ void TPanel::Filled(bool on) {
 }
 
 void TPanel::Color(TColor c) {
-  color_ = c;
+  color(toFl(c));
   redraw();
 }
 
@@ -49,7 +50,7 @@ void TPanel::draw() {
   fl_push_clip(x(), y(), w(), h());
   if (damage() & ~FL_DAMAGE_CHILD) {
     if (filled_) {
-      fl_color(toFl(color_));
+      fl_color(color());
       fl_rectf(x(), y(), w(), h());
     }
   }

@@ -18,7 +18,7 @@ class TPanel : public Fl_Group {
   // Filled with Color when true; otherwise only the children paint.
   bool Filled() const { return filled_; }
   void Filled(bool on);
-  TColor Color() const { return color_; }
+  TColor Color() const { return fromFl(color()); }
   void Color(TColor c);
   bool BorderLine() const { return borderLine_; }
   void BorderLine(bool on);
@@ -28,7 +28,6 @@ class TPanel : public Fl_Group {
 
  private:
   bool filled_ = false;
-  TColor color_ = 0xC0C0C0;
   bool borderLine_ = false;
 };
 

@@ -10,7 +10,7 @@ TRichEdit::TRichEdit(int x, int y, int w, int h, const char* label)
   box(FL_FLAT_BOX);
   wrap_mode(WRAP_AT_BOUNDS, 0);
   scrollbar_width(16);
-  color(toFl(color_));
+  color(toFl(kSilver));
   Font(font_);
 }
 
@@ -31,7 +31,6 @@ std::string TRichEdit::Text() const {
 }
 
 void TRichEdit::Color(TColor c) {
-  color_ = c;
   color(toFl(c));
   redraw();
 }

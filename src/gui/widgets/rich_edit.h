@@ -24,14 +24,13 @@ class TRichEdit : public Fl_Text_Display {
   void AddLine(const std::string& line);  // Lines.Add: nothing in it is markup
   std::string Text() const;
 
-  TColor Color() const { return color_; }
+  TColor Color() const { return fromFl(color()); }
   void Color(TColor c);
   const FontSpec& Font() const { return font_; }
   void Font(const FontSpec& f);
 
  private:
   std::unique_ptr<Fl_Text_Buffer> buffer_;
-  TColor color_ = 0xC0C0C0;
   FontSpec font_;
 };
 

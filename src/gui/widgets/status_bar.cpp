@@ -9,6 +9,7 @@ namespace tavilo::gui {
 
 TMyStatusBar::TMyStatusBar(int x, int y, int w, int h, const char* label) : Fl_Widget(x, y, w, h, label) {
   box(FL_THIN_DOWN_BOX);
+  color(toFl(kSilver));
 }
 
 void TMyStatusBar::Caption(const std::string& text) {
@@ -18,7 +19,7 @@ void TMyStatusBar::Caption(const std::string& text) {
 }
 
 void TMyStatusBar::Color(TColor c) {
-  color_ = c;
+  color(toFl(c));
   redraw();
 }
 
@@ -35,7 +36,7 @@ std::string TMyStatusBar::ShownText() const {
 }
 
 void TMyStatusBar::draw() {
-  draw_box(box(), toFl(color_));
+  draw_box(box(), color());
   fl_push_clip(x() + 2, y() + 2, w() - 4, h() - 4);
   applyFont(font_);
   fl_color(toFl(font_.color));

@@ -20,7 +20,7 @@ class TMyStatusBar : public Fl_Widget {
   void Caption(const std::string& text);
   // The caption as it is drawn at the current width and font.
   std::string ShownText() const;
-  TColor Color() const { return color_; }
+  TColor Color() const { return fromFl(color()); }
   void Color(TColor c);
   const FontSpec& Font() const { return font_; }
   void Font(const FontSpec& f);
@@ -30,7 +30,6 @@ class TMyStatusBar : public Fl_Widget {
 
  private:
   std::string caption_;
-  TColor color_ = 0xC0C0C0;
   FontSpec font_;
 };
 

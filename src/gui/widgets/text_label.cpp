@@ -8,6 +8,7 @@ namespace tavilo::gui {
 
 TTextLabel::TTextLabel(int x, int y, int w, int h, const char* label) : Fl_Widget(x, y, w, h) {
   box(FL_NO_BOX);
+  color(toFl(kSilver));
   labeltype(FL_NO_LABEL);  // FLTK's label code would read '@' and '&'
   if (label) caption_ = label;
 }
@@ -52,7 +53,7 @@ void TTextLabel::Transparent(bool on) {
 }
 
 void TTextLabel::Color(TColor c) {
-  color_ = c;
+  color(toFl(c));
   if (!transparent_) changed();
 }
 
@@ -99,7 +100,7 @@ void TTextLabel::drawText(const CaptionBlock& block, int x, int y, int boxWidth)
 void TTextLabel::draw() {
   if (w() <= 0 || h() <= 0) return;
   fl_push_clip(x(), y(), w(), h());
-  if (!transparent_) fl_rectf(x(), y(), w(), h(), toFl(color_));
+  if (!transparent_) fl_rectf(x(), y(), w(), h(), color());
   if (box() != FL_NO_BOX) draw_box();
   const CaptionBlock block(drawnCaption(), format(), w());
   drawText(block, x(), y(), w());

@@ -31,7 +31,7 @@ class TTextLabel : public Fl_Widget {
   // When false, the rectangle is first filled with Color.
   bool Transparent() const { return transparent_; }
   void Transparent(bool on);
-  TColor Color() const { return color_; }
+  TColor Color() const { return fromFl(color()); }
   void Color(TColor c);
   const FontSpec& Font() const { return font_; }
   void Font(const FontSpec& f);
@@ -71,7 +71,6 @@ class TTextLabel : public Fl_Widget {
   bool wordWrap_ = false;
   bool showAccelChar_ = true;
   bool transparent_ = true;
-  TColor color_ = 0xC0C0C0;
   bool autosize_ = true;
   FontSpec font_;
   MouseEvents mouse_;
