@@ -27,7 +27,7 @@ if command -v strace >/dev/null; then
   trace="$build/startup.strace"
   xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     strace -f -e trace=openat,read -e signal=none -o "$1" "$2" & pid=$!
-    sleep 3; kill $pid; wait $pid 2>/dev/null || true' _ "$trace" "$medium/Tavilo"
+    sleep 3; pkill -TERM -P $pid; wait $pid 2>/dev/null || true' _ "$trace" "$medium/Tavilo"
   awk -v medium="$medium/" '
     /openat\(/ && index($0, medium) && !/ENOENT/ { match($0, /"[^"]*"/); name = substr($0, RSTART + 1, RLENGTH - 2);
       fd = $NF; fds[$1 " " fd] = name }
