@@ -284,7 +284,14 @@ void TfrmKopieren3::show() {
     // What happened on the target side while the window was closed shows now;
     // a target folder that went away leaves the side at its nearest parent.
     std::string folder = TargetFolder();
-    while (!DirectoryListBox2->Directory(folder) && folder != "/") folder = core::UpOneFolder(folder);
+    while (!DirectoryListBox2->Directory(folder)) {
+      const std::string up = core::UpOneFolder(folder);
+      if (up == folder || core::RemoveBackslash(up) == core::RemoveBackslash(folder)) {
+        DirectoryListBox2->Directory(core::GetTempDir());  // its drive went away
+        break;
+      }
+      folder = up;
+    }
   }
   Fl_Double_Window::show();
   if (!first) return;

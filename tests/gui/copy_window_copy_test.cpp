@@ -11,7 +11,9 @@
 #include "copy_window_fixture.h"
 #include "gui/widgets/check_box.h"
 #include "gui/widgets/grad_btn.h"
+#include "gui/widgets/flat_button.h"
 #include "gui/widgets/progress_bar.h"
+#include "support/message_recorder.h"
 
 namespace tavilo::gui::test {
 namespace {
@@ -97,8 +99,25 @@ TEST_F(CopyWindowCopy, TheChosenFilesGoStraightIntoTheTargetFolder) {
 
     w.DirectoryListBox2->Directory(path("ziel"));
     for (int i : {0, 2, 3}) w.FileListBox1->Selected(i, true);
+    // While it copies, nothing but closing can be used, and handlers that are
+    // reached anyway do nothing.
+    std::string duringCopy;
+    w.ProgressBar1->OnChange([&] {
+      if (w.ProgressBar1->Position() != 2) return;
+      tavilo::testing::MessageRecorder rec(mrYes);
+      w.btnDeleteDirClick();
+      w.btnOneDirUp2Click();
+      w.btnStartKopierenClick();
+      duringCopy = std::to_string(rec.messages.size()) + " " + w.TargetFolder() + " " +
+                   std::to_string(w.btnStartKopieren->active()) + std::to_string(w.DirectoryListBox2->active()) +
+                   std::to_string(w.btnDelete->active()) + std::to_string(w.cbRecursiv->active()) +
+                   std::to_string(w.btnSchliessen->active()) + std::to_string(w.Startkopieren1().Enabled) +
+                   std::to_string(w.Schliessen1().Enabled);
+    });
     // From the window's own menu.
     EXPECT_EQ(w.Startkopieren1().Caption, "Start kopieren");
+    w.Startkopieren1().OnClick();
+    EXPECT_EQ(duringCopy, "0 " + path("ziel") + " 0000101");
     positions = barPositions(w, [&] { w.Startkopieren1().OnClick(); });
     EXPECT_EQ(w.ProgressBar1->Max(), 3);
     EXPECT_EQ(positions, (std::vector<int>{1, 2, 3, 0}));
@@ -126,18 +145,32 @@ TEST_F(CopyWindowCopy, FilesThatCannotBeCopiedAreNamedInOneMessageAfterTheRest) 
 
 // Requests the window's end from the event loop, as a person's click arrives
 // while the copy runs, and keeps where the bar stood then.
+enum class CloseBy { CloseBox, Button, Escape };
 struct CloseLater {
   TfrmKopieren3* window;
-  bool closeBox;  // else the button "Schliessen"
+  CloseBy by;
   int positionAtRequest = -1;
 };
 void closeLater(void* p) {
   auto* c = static_cast<CloseLater*>(p);
   c->positionAtRequest = c->window->ProgressBar1->Position();
-  if (c->closeBox)
-    c->window->do_callback();
-  else
-    c->window->btnSchliessen->do_callback();
+  switch (c->by) {
+    case CloseBy::CloseBox:
+      c->window->do_callback();
+      break;
+    case CloseBy::Button:
+      c->window->btnSchliessen->do_callback();
+      break;
+    case CloseBy::Escape: {
+      char esc[] = "\033";
+      Fl::e_keysym = FL_Escape;
+      Fl::e_text = esc;
+      Fl::e_length = 1;
+      Fl::handle(FL_KEYBOARD, c->window);
+      Fl::e_keysym = 0;
+      break;
+    }
+  }
 }
 
 TEST_F(CopyWindowCopy, ClosingDuringALargeFileStopsItWithoutAPartialFile) {
@@ -151,7 +184,7 @@ TEST_F(CopyWindowCopy, ClosingDuringALargeFileStopsItWithoutAPartialFile) {
   }
   std::filesystem::create_directories(path("ziel"));
   main_->Model().EntryLocation = path("daten/a.txt");
-  CloseLater close{win_.get(), true};
+  CloseLater close{win_.get(), CloseBy::CloseBox};
   openAs(true, [&](TfrmKopieren3& w) {
     w.DirectoryListBox2->Directory(path("ziel"));
     w.ProgressBar1->OnChange([&] {
@@ -174,50 +207,56 @@ TEST_F(CopyWindowCopy, ClosingDuringALargeFileStopsItWithoutAPartialFile) {
   // chose its entry anew: choose it again.)
   ASSERT_EQ(::truncate(path("daten/gross.bin").c_str(), 100), 0);
   main_->Model().EntryLocation = path("daten/a.txt");
+  medium_.file("ziel/b.txt", "made while the window was closed");
   openAs(true, [&](TfrmKopieren3& w) {
+    EXPECT_EQ(listed(*w.FileListBox2), (std::vector<std::string>{"a.txt", "b.txt"}));
     EXPECT_TRUE(w.btnStartKopieren->active());
     EXPECT_TRUE(w.DirectoryListBox2->active());
     EXPECT_EQ(w.TargetFolder(), path("ziel"));
     w.btnStartKopierenClick();
     EXPECT_TRUE(w.shown());
   });
-  EXPECT_EQ(names("ziel"), (std::vector<std::string>{"a.txt", "gross.bin", "z.txt"}));
+  EXPECT_EQ(names("ziel"), (std::vector<std::string>{"a.txt", "b.txt", "gross.bin", "z.txt"}));
 }
 
-TEST_F(CopyWindowCopy, SchliessenAmongManySmallFilesStopsAfterTheCurrentOne) {
+TEST_F(CopyWindowCopy, SchliessenOrEscAmongManySmallFilesStopsBeforeTheNextFile) {
   constexpr int kFiles = 400;
   for (int i = 0; i < kFiles; ++i) {
     char name[32];
     std::snprintf(name, sizeof name, "daten/f%04d.txt", i);
     medium_.file(name, std::string(name) + std::string(std::size_t(i) * 7, 'x'));
   }
-  std::filesystem::create_directories(path("ziel"));
-  main_->Model().EntryLocation = path("daten/f0000.txt");
-  CloseLater close{win_.get(), false};
-  openAs(true, [&](TfrmKopieren3& w) {
-    w.DirectoryListBox2->Directory(path("ziel"));
-    // Small files pass quicker than the window looks at events: the click
-    // arrives at the moment the bar reaches 100.
-    w.ProgressBar1->OnChange([&] {
-      if (w.ProgressBar1->Position() == 100) closeLater(&close);
+  for (const CloseBy by : {CloseBy::Button, CloseBy::Escape}) {
+    const std::string ziel = by == CloseBy::Button ? "ziel-knopf" : "ziel-esc";
+    SCOPED_TRACE(ziel);
+    std::filesystem::create_directories(path(ziel));
+    main_->Model().EntryLocation = path("daten/f0000.txt");
+    CloseLater close{win_.get(), by};
+    openAs(true, [&](TfrmKopieren3& w) {
+      w.DirectoryListBox2->Directory(path(ziel));
+      // Small files pass quicker than the window looks at events: the request
+      // arrives at the moment the bar reaches 100.
+      w.ProgressBar1->OnChange([&] {
+        if (w.ProgressBar1->Position() == 100) closeLater(&close);
+      });
+      w.btnStartKopierenClick();
+      EXPECT_FALSE(w.shown()) << "closed at once";
+      w.ProgressBar1->OnChange(nullptr);
     });
-    w.btnStartKopierenClick();
-    EXPECT_FALSE(w.shown()) << "closed at once";
-    w.ProgressBar1->OnChange(nullptr);
-  });
-  const std::vector<std::string> copied = names("ziel");
-  EXPECT_EQ(close.positionAtRequest, 100);
-  EXPECT_EQ(copied.size(), 99u) << "the 100th file was not begun";
-  for (std::size_t i = 0; i < copied.size(); ++i) {
-    char name[32];
-    std::snprintf(name, sizeof name, "f%04zu.txt", i);
-    ASSERT_EQ(copied[i], name) << "files copied in order, nothing else";
-    ASSERT_EQ(read("ziel/" + copied[i]), read("daten/" + copied[i])) << copied[i];
+    const std::vector<std::string> copied = names(ziel);
+    EXPECT_EQ(close.positionAtRequest, 100);
+    EXPECT_EQ(copied.size(), 99u) << "the 100th file was not begun";
+    for (std::size_t i = 0; i < copied.size(); ++i) {
+      char name[32];
+      std::snprintf(name, sizeof name, "f%04zu.txt", i);
+      ASSERT_EQ(copied[i], name) << "files copied in order, nothing else";
+      ASSERT_EQ(read(ziel + "/" + copied[i]), read("daten/" + copied[i])) << copied[i];
+    }
   }
-
+  // Opened again, the window copies everything.
   main_->Model().EntryLocation = path("daten/f0000.txt");
   openAs(true, [&](TfrmKopieren3& w) { w.btnStartKopierenClick(); });
-  EXPECT_EQ(names("ziel").size(), std::size_t(kFiles));
+  EXPECT_EQ(names("ziel-esc").size(), std::size_t(kFiles));
 }
 
 }  // namespace
