@@ -50,18 +50,18 @@ TEST_F(CopyWindowCopy, TheTreeArrivesWithItsRelativePathsTimesAndPermissions) {
   medium_.file("daten.alt/bilder/b.jpg", "bild");
   ASSERT_EQ(::chmod(path("daten.alt/a.txt").c_str(), 0444), 0);
   setTime(path("daten.alt/a.txt"), 1000000000);
-  medium_.file("ziel/a.txt", "alt und länger");
-  ASSERT_EQ(::chmod(path("ziel/a.txt").c_str(), 0444), 0);
+  medium_.file("Ziel/a.txt", "alt und länger");
+  ASSERT_EQ(::chmod(path("Ziel/a.txt").c_str(), 0444), 0);
   main_->Model().EntryLocation = path("daten.alt/a.txt");
   openAs(true, [&](TfrmKopieren3& w) {
-    w.DirectoryListBox2->Directory(path("ziel"));
+    w.DirectoryListBox2->Directory(path("Ziel"));  // its case is kept
     const auto positions = barPositions(w, [&] { w.btnStartKopierenClick(); });
     EXPECT_EQ(w.ProgressBar1->Max(), 2);
     EXPECT_EQ(positions, (std::vector<int>{1, 2, 0}));
-    EXPECT_EQ(read("ziel/a.txt"), "neu") << "the read-only target is replaced";
-    EXPECT_EQ(read("ziel/bilder/b.jpg"), "bild");
-    EXPECT_EQ(names("ziel"), (std::vector<std::string>{"a.txt", "bilder"})) << "no temporary left";
-    const struct stat copied = statOf(path("ziel/a.txt"));
+    EXPECT_EQ(read("Ziel/a.txt"), "neu") << "the read-only target is replaced";
+    EXPECT_EQ(read("Ziel/bilder/b.jpg"), "bild");
+    EXPECT_EQ(names("Ziel"), (std::vector<std::string>{"a.txt", "bilder"})) << "no temporary left";
+    const struct stat copied = statOf(path("Ziel/a.txt"));
     EXPECT_EQ(copied.st_mode & 0777, 0444u);
     EXPECT_EQ(copied.st_mtim.tv_sec, 1000000000);
     EXPECT_EQ(listed(*w.FileListBox2), std::vector<std::string>{"a.txt"});
