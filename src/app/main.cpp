@@ -1,15 +1,18 @@
 // The program entry: creates the windows in their order, owns them, and runs
 // the loop until the main window closes.
 #include <FL/Fl.H>
-#include <FL/x.H>
 
 #include "gui/application.h"
+#include "gui/copy_window.h"
 #include "gui/glyphs.h"
 #include "gui/image_window.h"
 #include "gui/info_window.h"
 #include "gui/main_window.h"
 #include "gui/message_text.h"
 #include "platform/platform.h"
+
+// Last: Xlib's macros (None, Status) would break the headers above.
+#include <FL/x.H>
 
 namespace {
 
@@ -34,8 +37,14 @@ int main() {
   app.MainForm(&frmMain);
   Tmymsg mymsg;
   installMessageBoxes(mymsg);
+  TfrmKopieren3 frmKopieren3(frmMain.Model(), frmMain);
   TfrmInfo frmInfo(frmMain.Model(), frmMain);
   TfrmImage frmImage(frmMain.Model());
+  frmMain.ShowCopyWindow = [&](bool atProgramDir, bool recursive) {
+    frmKopieren3.StartAtProgramDir = atProgramDir;
+    frmKopieren3.StartRecursive = recursive;
+    app.showModal(frmKopieren3);
+  };
   frmMain.ShowInfoWindow = [&] { app.showModal(frmInfo); };
   frmMain.ShowImageWindow = [&] { app.showModal(frmImage); };
   Fl::add_timeout(1.0, reap);

@@ -27,11 +27,34 @@ CopyResult failure(CopyResult::Step step, int error) {
 
 }  // namespace
 
+std::string copyErrorText(int error) {
+  switch (error) {
+    case EACCES:
+    case EPERM: return "Zugriff verweigert";
+    case ENOENT: return "nicht gefunden";
+    case ENOSPC: return "kein Platz mehr auf dem Datenträger";
+    case EDQUOT: return "Speicherkontingent erschöpft";
+    case EROFS: return "Datenträger ist schreibgeschützt";
+    case EIO: return "Ein-/Ausgabefehler des Datenträgers";
+    case EISDIR: return "ist ein Ordner";
+    case ENOTDIR: return "kein Ordner";
+    case EEXIST: return "ein gleichnamiger Eintrag ist im Weg";
+    case ENAMETOOLONG: return "Name zu lang";
+    case EFBIG: return "zu groß für den Datenträger";
+    case ELOOP: return "zu viele Verweise";
+    case EMFILE:
+    case ENFILE: return "zu viele offene Dateien";
+    case ENOMEM: return "zu wenig Speicher";
+    default: return pf::errorText(error);
+  }
+}
+
 std::string CopyResult::reason() const {
   if (status == Status::Done) return {};
   if (status == Status::Stopped) return "abgebrochen";
   if (step == Step::SameFile) return "Quelle und Ziel sind dieselbe Datei";
-  return pf::errorText(error);
+  if (step == Step::Source && error == EINVAL) return "keine gewöhnliche Datei";
+  return copyErrorText(error);
 }
 
 CopyResult copyFileBetween(const pf::Folder& from, const std::string& fromName, const pf::Folder& to,

@@ -29,9 +29,13 @@ struct CopyResult {
   Step step = Step::None;
   int error = 0;              // errno of the failure, 0 when there is none
   bool timeNotSet = false;    // the copy is done but kept its own time
-  std::string reason() const; // the system's text for `error`, or what was refused
+  std::string reason() const; // copyErrorText(error), or what was refused
   bool done() const { return status == Status::Done; }
 };
+
+// A failure's reason as the user reads it: German for the errors a copy meets,
+// the system's text for others.
+std::string copyErrorText(int error);
 
 // Copies `fromName` of `from` over `toName` of `to`.
 CopyResult copyFileBetween(const platform::Folder& from, const std::string& fromName, const platform::Folder& to,

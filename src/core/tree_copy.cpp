@@ -65,7 +65,7 @@ class Copier : public WalkVisitor {
     // A link in the target in place of the folder is not followed.
     pf::Folder sub = here.makeFolder(name) ? here.openSub(name) : pf::Folder();
     if (!sub.isOpen()) {
-      result_.failures.push_back({AddBackslash(in.path) + name, pf::errorText(here.error())});
+      result_.failures.push_back({AddBackslash(in.path) + name, copyErrorText(here.error())});
       return WalkStep::Skip;
     }
     targets_.push(std::move(sub));
@@ -74,7 +74,7 @@ class Copier : public WalkVisitor {
 
   WalkStep leave(const WalkFolder& in, const std::string& name) override {
     if (targets_.pop()) return WalkStep::Go;
-    result_.failures.push_back({AddBackslash(in.path) + name, pf::errorText(ENOENT)});
+    result_.failures.push_back({AddBackslash(in.path) + name, copyErrorText(ENOENT)});
     return WalkStep::Stop;
   }
 
@@ -110,20 +110,20 @@ TreeCopyResult runTreeCopy(const TreeCopyPlan& plan, const TreeProgressFn& progr
   TreeCopyResult result;
   pf::Folder source = pf::Folder::open(plan.source);
   if (!source.isOpen()) {
-    result.failures.push_back({plan.source, pf::errorText(source.error())});
+    result.failures.push_back({plan.source, copyErrorText(source.error())});
     return result;
   }
   pf::createFolders(plan.target);
   pf::Folder target = pf::Folder::open(plan.target);
   if (!target.isOpen()) {
-    result.failures.push_back({plan.target, pf::errorText(target.error())});
+    result.failures.push_back({plan.target, copyErrorText(target.error())});
     return result;
   }
   WalkOptions options;
   options.leaveOut = target.identity();
   Copier copier(std::move(target), plan, progress, result);
   if (walkTree(std::move(source), plan.source, copier, options) == WalkEnd::LostParent)
-    result.failures.push_back({plan.source, pf::errorText(ENOENT)});
+    result.failures.push_back({plan.source, copyErrorText(ENOENT)});
   return result;
 }
 

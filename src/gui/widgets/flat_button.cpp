@@ -78,6 +78,11 @@ void TFlatButton::Glyph(Fl_Image* image) {
   changed();
 }
 
+void TFlatButton::DisabledGlyph(Fl_Image* image) {
+  disabledGlyph_ = image;
+  changed();
+}
+
 void TFlatButton::ShowAccelChar(bool on) {
   showAccelChar_ = on;
   if (on)
@@ -161,7 +166,9 @@ void TFlatButton::drawContent(int dx, int dy) {
   if (glyph_) {
     const int top = y() + (h() - glyph_->h()) / 2 + dy;
     Fl_Image* image = glyph_;
-    if (!active_r()) {
+    if (!active_r() && disabledGlyph_) {
+      image = disabledGlyph_;
+    } else if (!active_r()) {
       if (!inactiveGlyph_) {
         inactiveGlyph_.reset(glyph_->copy());
         inactiveGlyph_->inactive();

@@ -46,6 +46,9 @@ class TFlatButton : public Fl_Button {
   // A picture left of the caption (centred alone without one); not owned.
   Fl_Image* Glyph() const { return glyph_; }
   void Glyph(Fl_Image* image);
+  // The picture while disabled; none: the glyph greyed out. Not owned.
+  Fl_Image* DisabledGlyph() const { return disabledGlyph_; }
+  void DisabledGlyph(Fl_Image* image);
   bool ShowAccelChar() const { return showAccelChar_; }
   void ShowAccelChar(bool on);
   Fl_Cursor Cursor() const { return cursor_; }
@@ -75,6 +78,7 @@ class TFlatButton : public Fl_Button {
   TColor borderColor_ = 0x000000;
   bool solid_ = false;
   Fl_Image* glyph_ = nullptr;
+  Fl_Image* disabledGlyph_ = nullptr;
   std::unique_ptr<Fl_Image> inactiveGlyph_;
   bool showAccelChar_ = true;
   Fl_Cursor cursor_ = FL_CURSOR_HAND;

@@ -2,6 +2,7 @@
 
 #include "core/gradient.h"
 
+#include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 
 namespace tavilo::gui {
@@ -11,6 +12,13 @@ TGradBtn::TGradBtn(int x, int y, int w, int h, const char* label) : TDialogButto
 }
 
 void TGradBtn::pressed(Fl_Widget*, void* self) { fire(static_cast<TGradBtn*>(self)->onClick_); }
+
+int TGradBtn::handle(int event) {
+  if (event == FL_ENTER && cursor_ != FL_CURSOR_DEFAULT && window()) window()->cursor(cursor_);
+  if (event == FL_LEAVE && cursor_ != FL_CURSOR_DEFAULT && window()) window()->cursor(FL_CURSOR_DEFAULT);
+  const int used = TDialogButton::handle(event);
+  return (event == FL_ENTER || event == FL_LEAVE) && cursor_ != FL_CURSOR_DEFAULT ? 1 : used;
+}
 
 void TGradBtn::StartColor(TColor c) {
   startColor_ = c;

@@ -21,7 +21,12 @@ class TGradBtn : public TDialogButton {
   TColor DisabledColor() const { return disabledColor_; }
   void DisabledColor(TColor c);
 
+  Fl_Cursor Cursor() const { return cursor_; }
+  void Cursor(Fl_Cursor c) { cursor_ = c; }
+
   void OnClick(Handler h) { onClick_ = std::move(h); }
+
+  int handle(int event) override;
 
  protected:
   void draw() override;
@@ -32,6 +37,7 @@ class TGradBtn : public TDialogButton {
   TColor startColor_ = 0x0000FF;
   TColor endColor_ = 0x400040;
   TColor disabledColor_ = 0x808080;
+  Fl_Cursor cursor_ = FL_CURSOR_DEFAULT;
   Handler onClick_;
 };
 

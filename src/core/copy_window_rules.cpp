@@ -1,0 +1,37 @@
+#include "core/copy_window_rules.h"
+
+#include <algorithm>
+
+#include "core/file_utils_paths.h"
+
+namespace tavilo::core {
+
+std::string copySourceFolder(bool startAtProgramDir, const std::string& entryLocation,
+                             const std::string& programDir,
+                             const std::function<bool(const std::string&)>& canEnter) {
+  if (startAtProgramDir) return programDir;
+  const std::string folder = ExtractFilePathLower(entryLocation);
+  return !folder.empty() && canEnter(folder) ? folder : programDir;
+}
+
+CopyWindowEnabled copyWindowEnabled(bool copying, bool recursive) {
+  if (copying) return {false, false, false, false};
+  return {true, true, true, !recursive};
+}
+
+std::string copyFailureText(const std::vector<CopyFailure>& failures, const std::string& source,
+                            std::size_t listed) {
+  if (failures.empty()) return {};
+  const std::string below = AddBackslash(source);
+  std::string text = std::to_string(failures.size()) + " Datei(en) konnten nicht kopiert werden:\n";
+  const std::size_t shown = std::min(listed, failures.size());
+  for (std::size_t i = 0; i < shown; ++i) {
+    const CopyFailure& f = failures[i];
+    const bool inside = !below.empty() && f.path.size() > below.size() && f.path.compare(0, below.size(), below) == 0;
+    text += "\n" + (inside ? f.path.substr(below.size()) : f.path) + ": " + f.reason;
+  }
+  if (shown < failures.size()) text += "\nund " + std::to_string(failures.size() - shown) + " weitere";
+  return text;
+}
+
+}  // namespace tavilo::core

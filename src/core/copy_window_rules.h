@@ -1,0 +1,40 @@
+// The decisions of the copy window that need no widget: where its source side
+// opens, what may be used while a copy runs, and the one message that names
+// the files a copy could not copy.
+#ifndef TAVILO_CORE_COPY_WINDOW_RULES_H
+#define TAVILO_CORE_COPY_WINDOW_RULES_H
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/tree_copy.h"
+
+namespace tavilo::core {
+
+// The program folder, or (unless `startAtProgramDir`) the folder of the
+// entry's file when `canEnter` accepts it.
+std::string copySourceFolder(bool startAtProgramDir, const std::string& entryLocation,
+                             const std::string& programDir,
+                             const std::function<bool(const std::string&)>& canEnter);
+
+// What the copy window lets the user use. Closing is always allowed: while a
+// copy runs it is the way to stop it.
+struct CopyWindowEnabled {
+  bool folders = true;          // both sides: trees, file lists, drives, their buttons and menus
+  bool startCopy = true;        // "Start kopieren", button and menu item
+  bool recursiveBox = true;     // the check box and its label
+  bool sourceFileItems = true;  // btnAlle1 and the source list's "Datei starten/offnen"
+};
+CopyWindowEnabled copyWindowEnabled(bool copying, bool recursive);
+
+// The text of the message after a copy: how many files (or folders) could not
+// be copied, then the first `listed` of them, each path relative to `source`
+// where it lies below it, with its reason. Empty when nothing failed.
+std::string copyFailureText(const std::vector<CopyFailure>& failures, const std::string& source,
+                            std::size_t listed = 5);
+
+}  // namespace tavilo::core
+
+#endif

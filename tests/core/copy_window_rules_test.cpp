@@ -1,0 +1,68 @@
+#include "core/copy_window_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace core = tavilo::core;
+
+namespace {
+
+TEST(CopySourceFolder, TheEntrysFolderWhenItCanBeEnteredElseTheProgramFolder) {
+  const std::set<std::string> enterable = {"/medium/daten/", "/medium/"};
+  const auto canEnter = [&](const std::string& f) { return enterable.count(f) > 0; };
+  struct Case {
+    bool atProgramDir;
+    const char* entry;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {false, "/medium/daten/setup.exe", "/medium/daten/"},
+      {false, "/medium/fehlt/setup.exe", "/medium/"},  // a folder that cannot be entered
+      {false, "", "/medium/"},                         // no entry: never the current folder
+      {false, "setup.exe", "/medium/"},                // no folder part
+      {true, "/medium/daten/setup.exe", "/medium/"},   // "CD durchsuchen"
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(core::copySourceFolder(c.atProgramDir, c.entry, "/medium/", canEnter), c.expected)
+        << "entry \"" << c.entry << "\" at program dir " << c.atProgramDir;
+}
+
+TEST(CopyWindowEnabled, ACopyLeavesOnlyClosingAndTheBoxDecidesTheSourceFileItems) {
+  struct Case {
+    bool copying, recursive;
+    bool folders, startCopy, box, sourceItems;
+  };
+  const Case cases[] = {
+      {false, true, true, true, true, false},
+      {false, false, true, true, true, true},
+      {true, true, false, false, false, false},
+      {true, false, false, false, false, false},
+  };
+  for (const Case& c : cases) {
+    const core::CopyWindowEnabled e = core::copyWindowEnabled(c.copying, c.recursive);
+    EXPECT_EQ(e.folders, c.folders) << c.copying << c.recursive;
+    EXPECT_EQ(e.startCopy, c.startCopy) << c.copying << c.recursive;
+    EXPECT_EQ(e.recursiveBox, c.box) << c.copying << c.recursive;
+    EXPECT_EQ(e.sourceFileItems, c.sourceItems) << c.copying << c.recursive;
+  }
+}
+
+TEST(CopyFailureText, CountsAllListsTheFirstFewBelowTheSource) {
+  EXPECT_EQ(core::copyFailureText({}, "/medium"), "") << "nothing failed: no message";
+  const std::vector<core::CopyFailure> two = {{"/medium/daten/a.txt", "Permission denied"},
+                                              {"/anderswo/b.txt", "No space left on device"}};
+  EXPECT_EQ(core::copyFailureText(two, "/medium"),
+            "2 Datei(en) konnten nicht kopiert werden:\n"
+            "\ndaten/a.txt: Permission denied"
+            "\n/anderswo/b.txt: No space left on device");
+  // The source folder with a trailing '/' and a sibling whose name begins like it.
+  EXPECT_EQ(core::copyFailureText({{"/medium2/x", "E"}}, "/medium/"),
+            "1 Datei(en) konnten nicht kopiert werden:\n\n/medium2/x: E");
+  std::vector<core::CopyFailure> many;
+  for (int i = 1; i <= 8; ++i) many.push_back({"/m/f" + std::to_string(i), "E"});
+  EXPECT_EQ(core::copyFailureText(many, "/m", 3),
+            "8 Datei(en) konnten nicht kopiert werden:\n\nf1: E\nf2: E\nf3: E\nund 5 weitere");
+}
+
+}  // namespace
