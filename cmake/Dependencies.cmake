@@ -34,6 +34,9 @@ if(TAVILO_PORTABLE)
   target_link_libraries(tavilo::zlib INTERFACE ${TAVILO_ZLIB_STATIC})
   target_include_directories(tavilo::jpeg INTERFACE ${JPEG_INCLUDE_DIRS})
   target_include_directories(tavilo::png INTERFACE ${PNG_INCLUDE_DIRS})
+  # -O2 rather than CMake's -O3: a tenth smaller, and neither the start nor a
+  # copy waits on our own code.
+  string(REPLACE "-O3" "-O2" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
   add_compile_options(-ffunction-sections -fdata-sections)
   add_link_options(-static-libstdc++ -static-libgcc -Wl,--gc-sections -Wl,--as-needed)
 else()
