@@ -6,7 +6,8 @@
 // once settled: a warm-up run of each contender takes that picture after two
 // seconds. Each timed run then polls the window's pixels from the moment it is
 // mapped. Peak memory is the child's ru_maxrss, read when it is ended a moment
-// after it was drawn.
+// after it was drawn, and the CPU time it used until then (user and system),
+// which a loaded machine disturbs less than the wall-clock times.
 //
 // Usage: startup_probe ROUNDS NAME=PROGRAM [NAME=PROGRAM...]
 #include <X11/Xlib.h>
@@ -36,7 +37,7 @@ struct Contender {
   std::string name, program;
   std::vector<unsigned char> settled;  // the reference picture
   int width = 0, height = 0;
-  std::vector<double> drawnMs, mappedMs, peakKb;
+  std::vector<double> drawnMs, mappedMs, peakKb, cpuMs;
 };
 
 double msSince(Clock::time_point t0) { return std::chrono::duration<double, std::milli>(Clock::now() - t0).count(); }
@@ -75,12 +76,18 @@ pid_t start(const std::string& program) {
   return pid;
 }
 
-double endAndPeakKb(pid_t pid) {
+struct Usage {
+  double peakKb, cpuMs;
+};
+
+double ms(const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; }
+
+Usage endAndUsage(pid_t pid) {
   kill(pid, SIGTERM);
   int status = 0;
   struct rusage usage {};
   wait4(pid, &status, 0, &usage);
-  return static_cast<double>(usage.ru_maxrss);
+  return {static_cast<double>(usage.ru_maxrss), ms(usage.ru_utime) + ms(usage.ru_stime)};
 }
 
 bool runOnce(Display* d, Contender& c, bool warmUp) {
@@ -94,7 +101,7 @@ bool runOnce(Display* d, Contender& c, bool warmUp) {
   const double mapped = msSince(t0);
   XSelectInput(d, DefaultRootWindow(d), NoEventMask);
   if (!w) {
-    endAndPeakKb(pid);
+    endAndUsage(pid);
     return false;
   }
   if (warmUp) {
@@ -102,7 +109,7 @@ bool runOnce(Display* d, Contender& c, bool warmUp) {
     c.settled = pixels(d, w, width, height);
     c.width = width;
     c.height = height;
-    endAndPeakKb(pid);
+    endAndUsage(pid);
     return !c.settled.empty();
   }
   double drawn = -1;
@@ -114,11 +121,12 @@ bool runOnce(Display* d, Contender& c, bool warmUp) {
     std::this_thread::sleep_for(std::chrono::microseconds(200));
   }
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  const double peak = endAndPeakKb(pid);
+  const Usage usage = endAndUsage(pid);
   if (drawn < 0) return false;
   c.mappedMs.push_back(mapped);
   c.drawnMs.push_back(drawn);
-  c.peakKb.push_back(peak);
+  c.peakKb.push_back(usage.peakKb);
+  c.cpuMs.push_back(usage.cpuMs);
   return true;
 }
 
@@ -161,18 +169,21 @@ int main(int argc, char** argv) {
       Contender& c = contenders[(k + r) % contenders.size()];
       if (!runOnce(d, c, false)) std::fprintf(stderr, "%s: round %d not drawn\n", c.name.c_str(), r);
     }
-  std::printf("%-10s %6s %22s %22s %18s\n", "program", "runs", "mapped ms med (lo-hi)", "drawn ms med (lo-hi)",
-              "peak MB med");
+  std::printf("%-10s %6s %22s %22s %20s %12s\n", "program", "runs", "mapped ms med (lo-hi)", "drawn ms med (lo-hi)",
+              "CPU ms med (lo-hi)", "peak MB med");
   for (const Contender& c : contenders) {
     const auto [lo, hi] = std::minmax_element(c.drawnMs.begin(), c.drawnMs.end());
     const auto [mlo, mhi] = std::minmax_element(c.mappedMs.begin(), c.mappedMs.end());
+    const auto [clo, chi] = std::minmax_element(c.cpuMs.begin(), c.cpuMs.end());
     if (c.drawnMs.empty()) continue;
-    std::printf("%-10s %6zu %8.1f (%5.1f-%6.1f) %8.1f (%5.1f-%6.1f) %18.1f\n", c.name.c_str(), c.drawnMs.size(),
-                median(c.mappedMs), *mlo, *mhi, median(c.drawnMs), *lo, *hi, median(c.peakKb) / 1024.0);
+    std::printf("%-10s %6zu %8.1f (%5.1f-%6.1f) %8.1f (%5.1f-%6.1f) %6.1f (%5.1f-%5.1f) %12.1f\n", c.name.c_str(),
+                c.drawnMs.size(), median(c.mappedMs), *mlo, *mhi, median(c.drawnMs), *lo, *hi, median(c.cpuMs), *clo,
+                *chi, median(c.peakKb) / 1024.0);
   }
   if (contenders.size() >= 2 && !contenders[0].drawnMs.empty() && !contenders[1].drawnMs.empty())
-    std::printf("ratio %s / %s: time %.2f, memory %.2f\n", contenders[0].name.c_str(), contenders[1].name.c_str(),
-                median(contenders[0].drawnMs) / median(contenders[1].drawnMs),
+    std::printf("ratio %s / %s: time %.2f, CPU %.2f, memory %.2f\n", contenders[0].name.c_str(),
+                contenders[1].name.c_str(), median(contenders[0].drawnMs) / median(contenders[1].drawnMs),
+                median(contenders[0].cpuMs) / median(contenders[1].cpuMs),
                 median(contenders[0].peakKb) / median(contenders[1].peakKb));
   XCloseDisplay(d);
   return 0;

@@ -9,7 +9,6 @@
 
 #include "gui/application.h"
 #include "gui/glyphs.h"
-#include "gui/no_picture.h"
 #include "platform/platform.h"
 
 namespace tavilo::gui {
@@ -109,8 +108,9 @@ void TfrmMain::buildTitleBar() {
   IF_Gradient1 = backgroundGradient(kDesignTitleStart, kSilver);
   IF_Gradient1->Cursor(FL_CURSOR_MOVE);
   IF_Gradient1->OnMouse(dragHandler(IF_Gradient1));
+  // Its picture is drawn when an entry first lacks one (showPlaceholder):
+  // drawing it costs the start a font and a round trip to the display.
   keinBildBack = new TImage(8 + 229, 8, 105, 50);
-  keinBildBack->AssignPicture(*gui::keinBildBack());
   keinBildBack->hide();
   Logo = new TImage(8 + 380, 8 + 5, 60, 40);
   Logo->Stretch(true);

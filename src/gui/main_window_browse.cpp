@@ -6,6 +6,7 @@
 #include "core/picture_fit.h"
 #include "gui/application.h"
 #include "gui/main_window.h"
+#include "gui/no_picture.h"
 #include "gui/picture_fit.h"
 
 namespace tavilo::gui {
@@ -112,6 +113,7 @@ void TfrmMain::showPlaceholder() {
   model_.ShownPicture.clear();
   place(*imgScreenshot, {0, 0, pnImage->w(), pnImage->h()});
   imgScreenshot->Stretch(true);
+  if (!keinBildBack->Picture()) keinBildBack->AssignPicture(*gui::keinBildBack());
   imgScreenshot->AssignPicture(*keinBildBack->Picture());
   pnImage->redraw();
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "gui/application.h"
+#include "gui/no_picture.h"
 #include "main_window_test_support.h"
 #include "modal_answer.h"
 #include "widget_test_support.h"
@@ -71,6 +72,7 @@ TEST_F(Browsing, PictureChoiceAndPlaceholder) {
   w->lbProgrammClick();
   EXPECT_EQ(w->Model().ShownPicture, "") << "no Leer_Image configured: the placeholder";
   EXPECT_EQ(at(*w->imgScreenshot), (Rect{0, 0, w->pnImage->w(), w->pnImage->h()}));
+  EXPECT_EQ(w->imgScreenshot->PictureWidth(), kNoPictureWidth) << "the built-in picture, made at its first use";
 
   medium_.file("kaputt.gif", "GIF89a not really");
   w->lbProgramm->ItemIndex(2);
