@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -215,14 +216,29 @@ File Folder::createUnnamed(int mode) const {
   return f;
 }
 
+namespace {
+
+// Linking a file by its descriptor (AT_EMPTY_PATH) is the quick way; kernels
+// before 6.10 allow it only to a privileged caller and answer ENOENT, and then
+// the link goes through /proc, for the rest of the run.
+bool linkByDescriptor(int fd, int folder, const char* name) {
+  static std::atomic<bool> emptyPathWorks{true};
+  if (emptyPathWorks.load(std::memory_order_relaxed)) {
+    if (::linkat(fd, "", folder, name, AT_EMPTY_PATH) == 0) return true;
+    if (errno != ENOENT && errno != EPERM) return false;
+    emptyPathWorks.store(false, std::memory_order_relaxed);
+  }
+  const std::string self = "/proc/self/fd/" + std::to_string(fd);
+  return ::linkat(AT_FDCWD, self.c_str(), folder, name, AT_SYMLINK_FOLLOW) == 0;
+}
+
+}  // namespace
+
 bool Folder::linkUnnamed(const File& file, std::string& name) const {
-  // Through /proc: linking by the descriptor itself (AT_EMPTY_PATH) needs a
-  // privilege that a normal user does not have.
-  const std::string self = "/proc/self/fd/" + std::to_string(file.fd_);
   const bool unique = name.empty();
   for (int attempt = 0; attempt < (unique ? 100 : 1); ++attempt) {
     if (unique) name = uniqueName();
-    if (::linkat(AT_FDCWD, self.c_str(), fd_, name.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
+    if (linkByDescriptor(file.fd_, fd_, name.c_str())) return true;
     error_ = errno;
     if (error_ != EEXIST) break;
   }
