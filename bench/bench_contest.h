@@ -5,9 +5,11 @@
 #ifndef TAVILO_BENCH_BENCH_CONTEST_H
 #define TAVILO_BENCH_BENCH_CONTEST_H
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -31,6 +33,21 @@ struct Contender {
   bool childProcess = false;      // its CPU time is that of finished children
   std::vector<double> wallMs, cpuMs;
 };
+
+// Writes a file of `size` bytes of a pattern that `seed` varies (so that no
+// file system can share or compress the contents).
+inline void writePattern(const std::string& path, std::size_t size, unsigned seed = 0) {
+  std::vector<char> block(std::min<std::size_t>(size, 1 << 20));
+  for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<char>(((i + seed) * 2654435761u) >> 13);
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) std::abort();
+  for (std::size_t done = 0; done < size;) {
+    const std::size_t n = std::min(block.size(), size - done);
+    if (::write(fd, block.data(), n) != static_cast<ssize_t>(n)) std::abort();
+    done += n;
+  }
+  ::close(fd);
+}
 
 inline double cpuMsOf(int who) {
   struct rusage u {};

@@ -27,19 +27,6 @@ namespace {
 constexpr int kManyFiles = 10000;
 constexpr std::size_t kSmallSize = 4096;
 
-void writePattern(const std::string& path, std::size_t size) {
-  std::vector<char> block(std::min<std::size_t>(size, 1 << 20));
-  for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<char>((i * 2654435761u) >> 13);
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) std::abort();
-  for (std::size_t done = 0; done < size;) {
-    const std::size_t n = std::min(block.size(), size - done);
-    if (::write(fd, block.data(), n) != static_cast<ssize_t>(n)) std::abort();
-    done += n;
-  }
-  ::close(fd);
-}
-
 // Reads a tree once, so that every run starts from a warm page cache.
 void warm(const std::string& path) {
   std::vector<char> buf(1 << 20);
@@ -76,9 +63,10 @@ int main(int argc, char** argv) {
               tb::loadAverage().c_str());
 
   const std::string bigSource = dir + "/big/source.bin", bigTarget = dir + "/big/target.bin";
-  writePattern(bigSource, bigSize);
+  tb::writePattern(bigSource, bigSize);
   const std::string manySource = dir + "/many-src", manyTarget = dir + "/many-dst";
-  for (int i = 0; i < kManyFiles; ++i) writePattern(manySource + "/datei-" + std::to_string(i) + ".bin", kSmallSize);
+  for (int i = 0; i < kManyFiles; ++i)
+    tb::writePattern(manySource + "/datei-" + std::to_string(i) + ".bin", kSmallSize);
   warm(dir);
 
   tb::Contender bigOurs{"copyFileTo", [&] { removeAndSync(bigTarget); },

@@ -28,19 +28,6 @@ namespace tb = tavilo::bench;
 
 namespace {
 
-void writePattern(const std::string& path, std::size_t size, unsigned seed) {
-  std::vector<char> block(std::min<std::size_t>(size, 1 << 20));
-  for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<char>(((i + seed) * 2654435761u) >> 13);
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) std::abort();
-  for (std::size_t done = 0; done < size;) {
-    const std::size_t n = std::min(block.size(), size - done);
-    if (::write(fd, block.data(), n) != static_cast<ssize_t>(n)) std::abort();
-    done += n;
-  }
-  ::close(fd);
-}
-
 struct TreeShape {
   int largeFiles;
   std::size_t largeSize;
@@ -52,7 +39,7 @@ std::uint64_t makeTree(const std::string& root, const TreeShape& shape) {
   std::uint64_t bytes = 0;
   fs::create_directories(root + "/gross");
   for (int i = 0; i < shape.largeFiles; ++i) {
-    writePattern(root + "/gross/teil-" + std::to_string(i) + ".bin", shape.largeSize, unsigned(i));
+    tb::writePattern(root + "/gross/teil-" + std::to_string(i) + ".bin", shape.largeSize, unsigned(i));
     bytes += shape.largeSize;
   }
   for (int i = 0; i < shape.smallFiles; ++i) {
@@ -60,7 +47,7 @@ std::uint64_t makeTree(const std::string& root, const TreeShape& shape) {
         root + "/gruppe-" + std::to_string(i / 1000) + "/ordner-" + std::to_string(i / 100 % 10);
     if (i % 100 == 0) fs::create_directories(folder);
     const std::size_t size = 1024 * (1 + std::size_t(i) % 12);
-    writePattern(folder + "/datei-" + std::to_string(i) + ".dat", size, unsigned(i));
+    tb::writePattern(folder + "/datei-" + std::to_string(i) + ".dat", size, unsigned(i));
     bytes += size;
   }
   return bytes;
