@@ -2,8 +2,9 @@
 # Sets everything up, builds Tavilo and runs every test: the normal build with
 # warnings as errors, a build with address and undefined-behaviour sanitizers
 # (its tests and a monkey test of the real program, TAVILO_MONKEY_SECONDS long,
-# 60 by default), and the configuration and picture fuzzers. Exits non-zero on
-# any failure. --quick: only the normal build and its ctest run.
+# 60 by default), the configuration and picture fuzzers, and the release
+# binaries with their dependency check. Exits non-zero on any failure.
+# --quick: only the normal build and its ctest run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 quick=0
@@ -45,5 +46,8 @@ unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
 
 echo "== fuzzing"
 "$root/scripts/fuzz.sh" "${TAVILO_FUZZ_SECONDS:-30}"
+
+echo "== release binaries"
+"$root/scripts/release.sh"
 
 echo "All tests passed."
