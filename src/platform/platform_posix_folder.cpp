@@ -3,13 +3,16 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <limits.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <cstring>
 #include <random>
 #include <utility>
@@ -66,9 +69,18 @@ int openLongPath(const std::string& path, int flags) {
   return -1;
 }
 
+// Seeded from getrandom(2) rather than std::random_device, whose library
+// code would ask for glibc 2.36 and keep the portable binary off older desktops.
+// O_EXCL settles any clash, so the time and process will do where it fails.
+std::uint64_t randomSeed() {
+  std::uint64_t seed = 0;
+  if (::getrandom(&seed, sizeof seed, GRND_NONBLOCK) == sizeof seed) return seed;
+  return static_cast<std::uint64_t>(::time(nullptr)) * 1000003u ^ static_cast<std::uint64_t>(::getpid());
+}
+
 // A hidden name for a file on its way to its real name.
 std::string uniqueName() {
-  static std::mt19937_64 random{std::random_device{}()};
+  static std::mt19937_64 random{randomSeed()};
   static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
   std::string name = ".tavilo-";
   for (int i = 0; i < 6; ++i) name += kLetters[random() % (sizeof kLetters - 1)];
