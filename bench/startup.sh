@@ -26,11 +26,12 @@ if command -v strace >/dev/null; then
   echo "Bytes read from the medium while the menu starts (read calls; the program file is paged in by the kernel):"
   trace="$build/startup.strace"
   xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-    strace -f -e trace=openat,read -e signal=none -o "$1" "$2" & pid=$!
+    strace -f -e trace=openat,read,close -e signal=none -o "$1" "$2" & pid=$!
     sleep 3; pkill -TERM -P $pid; wait $pid 2>/dev/null || true' _ "$trace" "$medium/Tavilo"
   awk -v medium="$medium/" '
-    /openat\(/ && index($0, medium) && !/ENOENT/ { match($0, /"[^"]*"/); name = substr($0, RSTART + 1, RLENGTH - 2);
-      fd = $NF; fds[$1 " " fd] = name }
+    /openat\(/ && !/= -1/ { fd = $NF; key = $1 " " fd; delete fds[key]
+      if (index($0, medium)) { match($0, /"[^"]*"/); fds[key] = substr($0, RSTART + 1, RLENGTH - 2) } }
+    / close\(/ { split($0, a, /[()]/); delete fds[$1 " " a[2]] }
     / read\(/ { split($0, a, /[(,]/); key = $1 " " a[2]; if (key in fds) { n = $NF; bytes[fds[key]] += n } }
     END { for (f in bytes) printf "  %8d  %s\n", bytes[f], substr(f, length(medium) + 1) }' "$trace" | sort -k2
   printf "  %8d  Tavilo (the program file, mapped)\n" "$(stat -c %s "$medium/Tavilo")"
