@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real program as the desktop sees it and as people click it: every
 # window's class is "Tavilo" with the program icon, Escape does not end it,
-# keys beside the open pop-up menu are harmless, a triple click on an entry starts it once and two clicks 600 ms apart start
+# keys beside the open pop-up menu and on its edge are harmless, a triple click on an entry starts it once and two clicks 600 ms apart start
 # nothing; the close box ends it cleanly (a sanitizer build checks its memory
 # at that exit).
 # Usage: main_window.sh <Tavilo binary> <x_windows helper>; needs $DISPLAY.
@@ -69,6 +69,16 @@ wait_for 30 menu_open || fail "the pop-up menu did not open"
 xdotool mousemove_relative 20 8 sleep 0.2 mousemove --window "$win" 5 5 sleep 0.2 \
   key BackSpace key shift+Tab key Escape
 wait_for 30 menu_closed || fail "Escape did not close the pop-up menu"
+# Onto an item, off the menu, then back onto its left edge, where FLTK's menu
+# chooses no item: the same keys there.
+xdotool mousemove --window "$win" 340 "$(row 0)"
+xdotool click 3
+wait_for 30 menu_open || fail "the pop-up menu did not open again"
+read -r mx my < <("$xwin" list | awk '$2 == 1 { print $3, $4; exit }')
+xdotool mousemove $((mx + 20)) $((my + 20)) sleep 0.2 mousemove --window "$win" 5 5 sleep 0.2 \
+  mousemove "$mx" $((my + 20)) sleep 0.2 key BackSpace key shift+Tab key Up key Escape
+wait_for 30 menu_closed || fail "Escape did not close the pop-up menu"
+kill -0 $pid 2>/dev/null || fail "keys on the pop-up menu's edge ended the program"
 xdotool mousemove --window "$win" 340 "$(row 0)"
 xdotool click --repeat 3 --delay 120 1
 xdotool mousemove --window "$win" 340 "$(row 1)"

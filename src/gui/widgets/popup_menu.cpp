@@ -2,7 +2,7 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Item.H>
-#include <FL/Fl_Menu_Window.H>
+#include <FL/Fl_Window.H>
 #include <FL/Fl_Multi_Label.H>
 
 #include <memory>
@@ -16,20 +16,53 @@ namespace {
 
 Fl_Event_Dispatch dispatchBelowMenu = nullptr;
 
-bool pointerOnAMenu() {
+// FLTK 1.3.8's menus read outside their state for Up, Down, Tab and
+// BackSpace once the mouse, after an item was chosen, has moved off the items
+// of every menu (off the menus, or onto a menu's left edge, whose first two
+// columns choose no item), until it is on an item again. Such keys are
+// dropped in between. "On an item" is taken as well inside a menu window
+// (not a hint bubble, which FLTK makes a menu window too but marks as a
+// tooltip); at the edge keys may be dropped that FLTK would have managed.
+constexpr int kMenuEdge = 4;
+
+struct MenuKeys {
+  bool itemChosen = false;  // the menu has a current item
+  bool itemsLeft = false;   // it lost it to the mouse: the keys are unsafe
+};
+MenuKeys menuKeys;
+
+bool pointerOnAMenuItem() {
+  const int x = Fl::event_x_root(), y = Fl::event_y_root();
   for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
-    if (dynamic_cast<Fl_Menu_Window*>(w) && w->shown() && Fl::event_x_root() >= w->x() &&
-        Fl::event_x_root() < w->x() + w->w() && Fl::event_y_root() >= w->y() && Fl::event_y_root() < w->y() + w->h())
+    if (w->menu_window() && !w->tooltip_window() && w->shown() && x >= w->x() + kMenuEdge &&
+        x < w->x() + w->w() - kMenuEdge && y >= w->y() + kMenuEdge && y < w->y() + w->h() - kMenuEdge)
       return true;
   return false;
 }
 
-// FLTK 1.3.8's menus read outside their state for Up, Down, Tab and
-// BackSpace once the mouse has left every menu: such keys are dropped then.
+bool isNavigationKey(int key) { return key == FL_Up || key == FL_Down || key == FL_Tab || key == FL_BackSpace; }
+
 int menuDispatch(int event, Fl_Window* window) {
-  if ((event == FL_KEYBOARD || event == FL_SHORTCUT) && !pointerOnAMenu()) {
-    const int key = Fl::event_key();
-    if (key == FL_Up || key == FL_Down || key == FL_Tab || key == FL_BackSpace) return 1;
+  switch (event) {
+    case FL_MOVE:
+    case FL_DRAG:
+    case FL_PUSH:
+    case FL_ENTER:
+      if (pointerOnAMenuItem()) {
+        menuKeys = {true, false};
+      } else if (menuKeys.itemChosen) {
+        menuKeys = {false, true};
+      }
+      break;
+    case FL_KEYBOARD:
+    case FL_SHORTCUT:
+      if (isNavigationKey(Fl::event_key())) {
+        if (menuKeys.itemsLeft) return 1;
+        menuKeys.itemChosen = true;
+      }
+      break;
+    default:
+      break;
   }
   return dispatchBelowMenu ? dispatchBelowMenu(event, window) : Fl::handle_(event, window);
 }
@@ -76,6 +109,7 @@ int TPopupMenu::Popup() {
     dispatchBelowMenu = previous;
     Fl::event_dispatch(menuDispatch);
   }
+  menuKeys = {};
   const Fl_Menu_Item* chosen = items.front().popup(Fl::event_x(), Fl::event_y());
   Fl::event_dispatch(previous);
   if (!chosen) return -1;
