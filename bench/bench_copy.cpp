@@ -27,18 +27,6 @@ namespace {
 constexpr int kManyFiles = 10000;
 constexpr std::size_t kSmallSize = 4096;
 
-// Reads a tree once, so that every run starts from a warm page cache.
-void warm(const std::string& path) {
-  std::vector<char> buf(1 << 20);
-  for (const auto& e : fs::recursive_directory_iterator(path)) {
-    if (!e.is_regular_file()) continue;
-    const int fd = ::open(e.path().c_str(), O_RDONLY | O_CLOEXEC);
-    while (fd >= 0 && ::read(fd, buf.data(), buf.size()) > 0) {
-    }
-    if (fd >= 0) ::close(fd);
-  }
-}
-
 void removeAndSync(const std::string& path) {
   fs::remove_all(path);
   ::sync();
@@ -67,7 +55,7 @@ int main(int argc, char** argv) {
   const std::string manySource = dir + "/many-src", manyTarget = dir + "/many-dst";
   for (int i = 0; i < kManyFiles; ++i)
     tb::writePattern(manySource + "/datei-" + std::to_string(i) + ".bin", kSmallSize);
-  warm(dir);
+  tb::warm(dir);
 
   tb::Contender bigOurs{"copyFileTo", [&] { removeAndSync(bigTarget); },
                         [&] {

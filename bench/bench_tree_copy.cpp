@@ -53,17 +53,6 @@ std::uint64_t makeTree(const std::string& root, const TreeShape& shape) {
   return bytes;
 }
 
-void warm(const std::string& path) {
-  std::vector<char> buf(1 << 20);
-  for (const auto& e : fs::recursive_directory_iterator(path)) {
-    if (!e.is_regular_file()) continue;
-    const int fd = ::open(e.path().c_str(), O_RDONLY | O_CLOEXEC);
-    while (fd >= 0 && ::read(fd, buf.data(), buf.size()) > 0) {
-    }
-    if (fd >= 0) ::close(fd);
-  }
-}
-
 // What the window does between blocks, without a window: look at the clock.
 core::TreeCopyResult windowLikeCopy(const std::string& source, const std::string& target) {
   auto last = std::chrono::steady_clock::now();
@@ -129,7 +118,7 @@ int main(int argc, char** argv) {
   const std::uint64_t bytes = makeTree(source, {4, std::size_t{240} << 20, 10000});
   const std::string smallSource = dir + "/quelle-klein";
   const std::uint64_t smallBytes = makeTree(smallSource, {1, std::size_t{60} << 20, 1000});
-  warm(dir);
+  tb::warm(dir);
   std::printf("folder %s, %.1f GiB free, %d rounds, tree of %.0f MiB in %d files, load average at start %s\n",
               dir.c_str(), freeGiB, rounds, bytes / 1048576.0, 10004, tb::loadAverage().c_str());
 
