@@ -7,7 +7,10 @@ dir=$1
 shift
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
-if ! cmake -S "$root" -B "$dir" -G Ninja "$@" >"$log" 2>&1; then
+# A compiler cache, where the machine has one, makes rebuilds in other folders cheap.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+if ! cmake -S "$root" -B "$dir" -G Ninja "${launcher[@]}" "$@" >"$log" 2>&1; then
   cat "$log" >&2
   echo "configuring $dir failed" >&2
   exit 1
