@@ -1,4 +1,4 @@
-# FLTK 1.3 from Debian's libfltk1.3-dev, linked statically; X11, Xft and
+# FLTK 1.4, built from source by Fltk.cmake and linked statically; X11, Xft and
 # fontconfig stay dynamic, since every desktop has them. A portable build
 # (TAVILO_PORTABLE, made by scripts/release.sh) also carries libjpeg, libpng,
 # zlib, libstdc++ and libgcc, so that it runs where none of them is installed.
@@ -10,9 +10,7 @@ find_package(Fontconfig REQUIRED)
 find_package(Threads REQUIRED)
 find_package(benchmark QUIET)
 
-find_library(FLTK_STATIC_LIB NAMES libfltk.a REQUIRED)
-find_library(FLTK_IMAGES_STATIC_LIB NAMES libfltk_images.a REQUIRED)
-find_path(FLTK_INCLUDE_DIR FL/Fl.H REQUIRED)
+include(${CMAKE_CURRENT_LIST_DIR}/Fltk.cmake)
 
 foreach(lib Xft Xinerama Xcursor Xfixes Xrender)
   if(NOT TARGET X11::${lib})
@@ -45,10 +43,12 @@ else()
   target_link_libraries(tavilo::zlib INTERFACE ZLIB::ZLIB)
 endif()
 
+# FLTK's own exported targets are not used: they name the shared picture
+# libraries, where the portable build wants the static ones.
 add_library(tavilo::fltk INTERFACE IMPORTED)
-target_include_directories(tavilo::fltk INTERFACE ${FLTK_INCLUDE_DIR})
+target_include_directories(tavilo::fltk SYSTEM INTERFACE ${tavilo_fltk_prefix}/include)
 target_link_libraries(tavilo::fltk INTERFACE
-  ${FLTK_IMAGES_STATIC_LIB} ${FLTK_STATIC_LIB}
+  ${tavilo_fltk_prefix}/lib/libfltk_images.a ${tavilo_fltk_prefix}/lib/libfltk.a
   tavilo::png tavilo::zlib tavilo::jpeg
   X11::Xrender X11::Xcursor X11::Xfixes X11::Xext X11::Xft X11::Xinerama
   Fontconfig::Fontconfig X11::X11 Threads::Threads m dl)

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
-  libfltk1.3-dev libjpeg-dev libpng-dev zlib1g-dev
+  git libjpeg-dev libpng-dev zlib1g-dev
   libx11-dev libxext-dev libxft-dev libxinerama-dev libxcursor-dev
   libxfixes-dev libxrender-dev libfontconfig1-dev
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -178,10 +178,10 @@ TEST_F(FileList, ScrollsByWholeLines) {
   Fl::flush();
   list->ItemIndex(9);
   Fl::flush();
-  EXPECT_EQ(list->position(), 4 * TFileListBox::kItemHeight) << "line 9 shows whole at the bottom";
-  list->position(37);
+  EXPECT_EQ(list->vposition(), 4 * TFileListBox::kItemHeight) << "line 9 shows whole at the bottom";
+  list->vposition(37);
   Fl::flush();
-  EXPECT_EQ(list->position(), 2 * TFileListBox::kItemHeight);
+  EXPECT_EQ(list->vposition(), 2 * TFileListBox::kItemHeight);
 }
 
 TEST_F(FileList, SelectedLinesAreFilledWithTheSelectionColour) {

@@ -36,7 +36,7 @@ class ListBoxTest : public ::testing::Test {
     for (int i = 1; i <= n; ++i) rows.push_back("Zeile " + std::to_string(i));
     return rows;
   }
-  int rowY(int row) const { return list_->y() + 2 + (row - list_->position() / kRow) * kRow + kRow / 2; }
+  int rowY(int row) const { return list_->y() + 2 + (row - list_->vposition() / kRow) * kRow + kRow / 2; }
   void clickRow(int row, unsigned long timeMs, int dx = 0) {
     test::setEventTime(timeMs);
     test::sendMouse(*win_, FL_PUSH, list_->x() + 20 + dx, rowY(row));
@@ -80,7 +80,7 @@ TEST_F(ListBoxTest, KeysMoveTheChosenRowAndRunTheClickHandler) {
     ++expectedClicks;
     EXPECT_EQ(list_->ItemIndex(), s.row) << "key " << s.key;
     EXPECT_EQ(clicks_, expectedClicks) << "key " << s.key;
-    const int top = list_->position() / kRow;
+    const int top = list_->vposition() / kRow;
     EXPECT_TRUE(s.row >= top && s.row < top + 7) << "row " << s.row << " is shown whole, top " << top;
   }
   test::sendKey(*win_, FL_Home);
@@ -109,14 +109,14 @@ TEST_F(ListBoxTest, ScrollsByWholeRows) {
   clickRow(7, 1000);
   EXPECT_EQ(list_->ItemIndex(), 7);
   Fl::flush();
-  EXPECT_EQ(list_->position(), kRow);
+  EXPECT_EQ(list_->vposition(), kRow);
   // The scroll bar and the wheel may stop anywhere; the list snaps to a row.
-  list_->position(3 * kRow + 5);
+  list_->vposition(3 * kRow + 5);
   Fl::flush();
-  EXPECT_EQ(list_->position(), 3 * kRow);
-  list_->position(10000);
+  EXPECT_EQ(list_->vposition(), 3 * kRow);
+  list_->vposition(10000);
   Fl::flush();
-  EXPECT_EQ(list_->position(), (30 - 7) * kRow) << "the last row shows whole at the bottom";
+  EXPECT_EQ(list_->vposition(), (30 - 7) * kRow) << "the last row shows whole at the bottom";
 }
 
 TEST_F(ListBoxTest, ADoubleClickIsTwoPressesCloseInTimeAndPlace) {

@@ -9,6 +9,7 @@
 #include <FL/Fl_Image.H>
 #include <FL/Fl_Image_Surface.H>
 #include <FL/fl_draw.H>
+#include <FL/platform.H>
 
 #include <algorithm>
 #include <cmath>

@@ -84,7 +84,7 @@ void TDirectoryListBox::showCurrent() {
   bbox(bx, by, bw, bh);
   const int full = Count() * kItemHeight;
   const int wanted = std::max(0, (current_ - 1) * kItemHeight);
-  position(std::min(wanted, std::max(0, full - bh)));
+  vposition(std::min(wanted, std::max(0, full - bh)));
 }
 
 void TDirectoryListBox::notifyBound() {

@@ -40,11 +40,11 @@ class TIndexedBrowser : public Fl_Browser_ {
     return {Count() > 0 ? item_height(pointerOf(0)) : 1, Count(), bh};
   }
   // Scrolls the least whole rows that show row `index` whole.
-  void showRow(int index) { position(core::positionShowing(index, position(), rowView())); }
+  void showRow(int index) { vposition(core::positionShowing(index, vposition(), rowView())); }
   void draw() override {
     // Scroll bar drags and the mouse wheel may stop between rows.
-    const int snapped = core::snapToRow(position(), rowView());
-    if (snapped != position()) position(snapped);
+    const int snapped = core::snapToRow(vposition(), rowView());
+    if (snapped != vposition()) vposition(snapped);
     Fl_Browser_::draw();
   }
 };

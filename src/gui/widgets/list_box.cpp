@@ -123,8 +123,8 @@ core::RowView TListBox::rowView() const {
 
 void TListBox::draw() {
   // Scroll bar drags and the mouse wheel may stop between rows.
-  const int snapped = core::snapToRow(position(), rowView());
-  if (snapped != position()) position(snapped);
+  const int snapped = core::snapToRow(vposition(), rowView());
+  if (snapped != vposition()) vposition(snapped);
   Fl_Hold_Browser::draw();
 }
 
@@ -132,7 +132,7 @@ bool TListBox::choose(int index) {
   if (index < 0 || index >= size()) return false;
   const bool changed = ItemIndex() != index;
   select_only(item_at(index + 1), 0);
-  position(core::positionShowing(index, position(), rowView()));
+  vposition(core::positionShowing(index, vposition(), rowView()));
   return changed;
 }
 
