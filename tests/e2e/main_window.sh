@@ -50,6 +50,8 @@ printf '%s\r\n' '[Programm]' 'Version=4.02' 'Breite=600' 'Hoehe=400' 'Breite_Lin
   '[Programm_1_2]' 'Typ=Programm' 'Location=slow.sh' '[Programm_1_3]' 'Typ=Programm' 'Location=marker.sh' \
   '[Hiermit_Ausfuehren]' 'Anzahl=0' > "$medium/Tavilo.ini"
 
+# A freshly started, loaded Xvfb may refuse its first client for a moment.
+wait_for 30 "$xwin" list >/dev/null 2>&1 || fail "the display cannot be opened"
 "$medium/Tavilo" & pid=$!
 wait_for 30 window_named "Tavilo 4.02" >/dev/null || fail "no main window"
 win=$(window_named "Tavilo 4.02")
@@ -60,25 +62,27 @@ has_icon "$win" || fail "the main window carries no icon"
 row() { echo $((106 + 2 + $1 * 13 + 6)); }
 xdotool mousemove --window "$win" 340 "$(row 0)"
 xdotool key Escape
-# The pop-up menu, the mouse moved over it and away, then keys that made
-# FLTK's menu read outside its state.
+# The pop-up menu's keys, with the mouse on an item, on the menu's left edge
+# (where no item is chosen), away from the menu after it had chosen one, and
+# away without ever touching an item:
+# once they made FLTK's menu read outside its state.
 # Each step waits for the menu, so that a slow machine cannot send the keys
 # before it is open or click into it after.
-xdotool click 3
-wait_for 30 menu_open || fail "the pop-up menu did not open"
-xdotool mousemove_relative 20 8 sleep 0.2 mousemove --window "$win" 5 5 sleep 0.2 \
-  key BackSpace key shift+Tab key Escape
-wait_for 30 menu_closed || fail "Escape did not close the pop-up menu"
-# Onto an item, off the menu, then back onto its left edge, where FLTK's menu
-# chooses no item: the same keys there.
-xdotool mousemove --window "$win" 340 "$(row 0)"
-xdotool click 3
-wait_for 30 menu_open || fail "the pop-up menu did not open again"
-read -r mx my < <("$xwin" list | awk '$2 == 1 { print $3, $4; exit }')
-xdotool mousemove $((mx + 20)) $((my + 20)) sleep 0.2 mousemove --window "$win" 5 5 sleep 0.2 \
-  mousemove "$mx" $((my + 20)) sleep 0.2 key BackSpace key shift+Tab key Up key Escape
-wait_for 30 menu_closed || fail "Escape did not close the pop-up menu"
-kill -0 $pid 2>/dev/null || fail "keys on the pop-up menu's edge ended the program"
+menu_keys=(key Up key Down key Tab key shift+Tab key BackSpace key Down key shift+Tab)
+for place in item edge away untouched; do
+  xdotool mousemove --window "$win" 340 "$(row 0)"
+  xdotool click 3
+  wait_for 30 menu_open || fail "the pop-up menu did not open ($place)"
+  read -r mx my < <("$xwin" list | awk '$2 == 1 { print $3, $4; exit }')
+  [ $place = untouched ] || xdotool mousemove $((mx + 20)) $((my + 8)) sleep 0.2
+  case $place in
+    edge) xdotool mousemove --window "$win" 5 5 sleep 0.2 mousemove "$mx" $((my + 8)) sleep 0.2 ;;
+    away | untouched) xdotool mousemove --window "$win" 5 5 sleep 0.2 ;;
+  esac
+  xdotool "${menu_keys[@]}" key Escape
+  wait_for 30 menu_closed || fail "Escape did not close the pop-up menu ($place)"
+  kill -0 $pid 2>/dev/null || fail "keys on the pop-up menu ($place) ended the program"
+done
 xdotool mousemove --window "$win" 340 "$(row 0)"
 xdotool click --repeat 3 --delay 120 1
 xdotool mousemove --window "$win" 340 "$(row 1)"

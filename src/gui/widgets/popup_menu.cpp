@@ -2,7 +2,6 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Item.H>
-#include <FL/Fl_Window.H>
 #include <FL/Fl_Multi_Label.H>
 
 #include <memory>
@@ -11,63 +10,6 @@
 #include "gui/glyphs.h"
 
 namespace tavilo::gui {
-
-namespace {
-
-Fl_Event_Dispatch dispatchBelowMenu = nullptr;
-
-// FLTK 1.3.8's menus read outside their state for Up, Down, Tab and
-// BackSpace once the mouse, after an item was chosen, has moved off the items
-// of every menu (off the menus, or onto a menu's left edge, whose first two
-// columns choose no item), until it is on an item again. Such keys are
-// dropped in between. "On an item" is taken as well inside a menu window
-// (not a hint bubble, which FLTK makes a menu window too but marks as a
-// tooltip); at the edge keys may be dropped that FLTK would have managed.
-constexpr int kMenuEdge = 4;
-
-struct MenuKeys {
-  bool itemChosen = false;  // the menu has a current item
-  bool itemsLeft = false;   // it lost it to the mouse: the keys are unsafe
-};
-MenuKeys menuKeys;
-
-bool pointerOnAMenuItem() {
-  const int x = Fl::event_x_root(), y = Fl::event_y_root();
-  for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
-    if (w->menu_window() && !w->tooltip_window() && w->shown() && x >= w->x() + kMenuEdge &&
-        x < w->x() + w->w() - kMenuEdge && y >= w->y() + kMenuEdge && y < w->y() + w->h() - kMenuEdge)
-      return true;
-  return false;
-}
-
-bool isNavigationKey(int key) { return key == FL_Up || key == FL_Down || key == FL_Tab || key == FL_BackSpace; }
-
-int menuDispatch(int event, Fl_Window* window) {
-  switch (event) {
-    case FL_MOVE:
-    case FL_DRAG:
-    case FL_PUSH:
-    case FL_ENTER:
-      if (pointerOnAMenuItem()) {
-        menuKeys = {true, false};
-      } else if (menuKeys.itemChosen) {
-        menuKeys = {false, true};
-      }
-      break;
-    case FL_KEYBOARD:
-    case FL_SHORTCUT:
-      if (isNavigationKey(Fl::event_key())) {
-        if (menuKeys.itemsLeft) return 1;
-        menuKeys.itemChosen = true;
-      }
-      break;
-    default:
-      break;
-  }
-  return dispatchBelowMenu ? dispatchBelowMenu(event, window) : Fl::handle_(event, window);
-}
-
-}  // namespace
 
 int TPopupMenu::Popup() {
   // Separators are drawn as a line under the item before them.
@@ -104,14 +46,7 @@ int TPopupMenu::Popup() {
     positions.push_back(static_cast<int>(i));
   }
   items.push_back(Fl_Menu_Item{});
-  const Fl_Event_Dispatch previous = Fl::event_dispatch();
-  if (previous != menuDispatch) {
-    dispatchBelowMenu = previous;
-    Fl::event_dispatch(menuDispatch);
-  }
-  menuKeys = {};
   const Fl_Menu_Item* chosen = items.front().popup(Fl::event_x(), Fl::event_y());
-  Fl::event_dispatch(previous);
   if (!chosen) return -1;
   const int position = positions[static_cast<std::size_t>(chosen - items.data())];
   fire(items_[static_cast<std::size_t>(position)].OnClick);
