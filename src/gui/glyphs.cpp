@@ -1,6 +1,8 @@
 #include "gui/glyphs.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_Image.H>
+#include <FL/platform.H>
 
 #include <algorithm>
 #include <array>
@@ -18,9 +20,25 @@ namespace {
 const GlyphPixels* pixelsOf(int i) { return i >= 0 && i < kGlyphPixelsCount ? &kGlyphPixels[i] : nullptr; }
 constexpr int kMakerLogo = kGlyphCount;
 
+// Whether a screen shows the program scaled up (a HiDPI screen, or a scale
+// the person set): then the pictures are taken at twice their size, drawn
+// in their own size in the program's units.
+// Pictures made before the display is open (by tools and tests) stay at
+// their size: asking the scale would open it.
+bool scaledUp() {
+  if (!fl_display) return false;
+  for (int s = 0; s < Fl::screen_count(); ++s)
+    if (Fl::screen_scale(s) > 1.0f) return true;
+  return false;
+}
+
 Fl_RGB_Image* make(const GlyphPixels& p) {
   // FLTK draws from the array it is given: the compiled-in pixels themselves.
-  return new Fl_RGB_Image(p.rgba, p.width, p.height, 4);
+  static const bool fine = scaledUp();
+  if (!fine) return new Fl_RGB_Image(p.rgba, p.width, p.height, 4);
+  auto* image = new Fl_RGB_Image(p.rgba2x, 2 * p.width, 2 * p.height, 4);
+  image->scale(p.width, p.height, 0, 1);
+  return image;
 }
 
 bool hasExtension(std::string_view ext, std::initializer_list<std::string_view> list) {
@@ -36,6 +54,13 @@ Fl_RGB_Image* image(Glyph glyph) {
   Fl_RGB_Image*& slot = made[static_cast<std::size_t>(i)];
   if (!slot) slot = make(*pixelsOf(i));
   return slot;
+}
+
+Fl_Image* greyedCopy(const Fl_Image* picture) {
+  Fl_Image* copy = picture->copy(picture->data_w(), picture->data_h());
+  copy->scale(picture->w(), picture->h(), 0, 1);
+  copy->inactive();
+  return copy;
 }
 
 Fl_RGB_Image* makerLogo() {

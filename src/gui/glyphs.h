@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+class Fl_Image;
 class Fl_RGB_Image;
 
 namespace tavilo::gui::glyphs {
@@ -52,6 +53,9 @@ enum class Glyph {
 inline constexpr int kGlyphCount = static_cast<int>(Glyph::WindowIcon) + 1;
 
 Fl_RGB_Image* image(Glyph glyph);
+// A greyed copy for a disabled control, with all the picture's pixels (a
+// picture taken at twice its size stays so); the caller owns it.
+Fl_Image* greyedCopy(const Fl_Image* picture);
 // Width and height (the pictures are square); known without making the picture.
 int sizeOf(Glyph glyph);
 // A short lower-case name ("information", "menu_start"), for tools and test output.

@@ -8,10 +8,12 @@
 #include <FL/Fl_Double_Window.H>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/ini/ini_document.h"
 #include "core/main_layout.h"
@@ -30,6 +32,8 @@
 #include "gui/widgets/status_bar.h"
 #include "gui/widgets/text_label.h"
 #include "gui/widgets/web_label.h"
+
+class Fl_RGB_Image;
 
 namespace tavilo::gui {
 
@@ -161,6 +165,10 @@ class TfrmMain : public Fl_Double_Window {
   int borderWidth_ = 8;
   bool frameless_ = false;
   int shapeRight_ = 0, shapeBottom_ = 0;
+  // The rounded outline as a mask at the window's size in screen pixels; FLTK
+  // keeps a pointer to it and scales it when the window's scale changes.
+  std::vector<std::uint8_t> shapePixels_;
+  std::unique_ptr<Fl_RGB_Image> shapeMask_;
   bool created_ = false;
   bool panelsAligned_ = false;
   std::string logoErrorShown_;

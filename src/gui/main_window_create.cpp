@@ -1,8 +1,15 @@
 // TfrmMain::FormCreate: the configuration applied to the window at start.
 #include <FL/Fl.H>
+#include <FL/Fl_Image.H>
 #include <FL/x.H>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
 #include "core/error.h"
+#include "core/geometry.h"
 #include "core/version.h"
 #include "gui/application.h"
 #include "gui/glyphs.h"
@@ -179,7 +186,23 @@ void TfrmMain::setActionButtons(bool start, bool install, bool copy) {
 void TfrmMain::applyShape() {
   if (!frameless_ || !shown()) return;
   platform::setUndecorated(fl_display, fl_xid(this));
-  platform::setRoundedShape(fl_display, fl_xid(this), shapeRight_, shapeBottom_, 30, 30);
+  // The mask is made at the size in screen pixels, so that the corners are as
+  // fine at a desktop scale of 2 as at 1.
+  const float scale = Fl::screen_scale(screen_num());
+  const int width = static_cast<int>(w() * scale), height = static_cast<int>(h() * scale);
+  if (width <= 0 || height <= 0) return;
+  const auto px = [scale](int v) { return static_cast<int>(std::lround(v * scale)); };
+  std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+  for (const core::ShapeSpan& span : core::roundedRectSpans(px(shapeRight_), px(shapeBottom_), px(30), px(30))) {
+    if (span.y >= height) break;
+    const int x1 = std::min(span.x1, width);
+    if (span.x0 < x1)
+      std::fill_n(pixels.begin() + static_cast<std::ptrdiff_t>(span.y) * width + span.x0, x1 - span.x0, 0xff);
+  }
+  auto mask = std::make_unique<Fl_RGB_Image>(pixels.data(), width, height, 1);
+  shape(mask.get());
+  shapeMask_ = std::move(mask);  // the previous mask goes only once FLTK no longer holds it
+  shapePixels_ = std::move(pixels);
 }
 
 void TfrmMain::show() {

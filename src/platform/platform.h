@@ -213,21 +213,10 @@ void setUndecorated(void* display, unsigned long window);
 // Asks the window manager for a frame with a caption and a close box, and
 // with a minimise box, a maximise box and sizing borders only as given.
 void setFrameButtons(void* display, unsigned long window, bool minimise, bool maximise, bool sizeable);
-// Cuts the window to a rounded rectangle from (0,0) to (right,bottom),
-// exclusive, with corner ellipses of the given size (X SHAPE extension).
-bool setRoundedShape(void* display, unsigned long window, int right, int bottom,
-                     int ellipseWidth, int ellipseHeight);
-
 // The desktop's settings as it publishes them (the bytes of the XSETTINGS
 // property of the default screen); "" when no settings manager runs.
 std::string desktopSettingsData(void* display);
 
-// One row of the rounded rectangle: pixels x0 <= x < x1 of row y.
-struct ShapeSpan {
-  int y = 0, x0 = 0, x1 = 0;
-  friend bool operator==(const ShapeSpan&, const ShapeSpan&) = default;
-};
-std::vector<ShapeSpan> roundedRectSpans(int right, int bottom, int ellipseWidth, int ellipseHeight);
 
 }  // namespace tavilo::platform
 

@@ -1,36 +1,13 @@
-// Frameless, rounded main window on X11: Motif decoration hints and the
-// SHAPE extension (FLTK's own shape() is compiled out in Debian's build).
+// Window frames and desktop settings on X11: Motif decoration hints and the
+// XSETTINGS property.
 #include "platform/platform.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <X11/extensions/shape.h>
 
-#include <algorithm>
-#include <cmath>
 
 namespace tavilo::platform {
-
-std::vector<ShapeSpan> roundedRectSpans(int right, int bottom, int ellipseWidth, int ellipseHeight) {
-  std::vector<ShapeSpan> spans;
-  if (right <= 0 || bottom <= 0) return spans;
-  const double rx = std::max(0, std::min(ellipseWidth, right)) / 2.0;
-  const double ry = std::max(0, std::min(ellipseHeight, bottom)) / 2.0;
-  spans.reserve(static_cast<std::size_t>(bottom));
-  for (int y = 0; y < bottom; ++y) {
-    double dy = 0;  // distance into the corner ellipse, 0 outside the corners
-    if (y + 0.5 < ry) dy = ry - (y + 0.5);
-    else if (y + 0.5 > bottom - ry) dy = (y + 0.5) - (bottom - ry);
-    int inset = 0;
-    if (dy > 0 && ry > 0) {
-      const double t = std::min(1.0, dy / ry);
-      inset = static_cast<int>(std::lround(rx - rx * std::sqrt(1.0 - t * t)));
-    }
-    if (right - 2 * inset > 0) spans.push_back({y, inset, right - inset});
-  }
-  return spans;
-}
 
 namespace {
 
@@ -63,22 +40,6 @@ void setFrameButtons(void* display, unsigned long window, bool minimise, bool ma
   if (minimise) hints.functions |= kMinimise, hints.decorations |= kMinimiseBox;
   if (maximise) hints.functions |= kMaximise, hints.decorations |= kMaximiseBox;
   setMotifHints(display, window, hints);
-}
-
-bool setRoundedShape(void* display, unsigned long window, int right, int bottom,
-                     int ellipseWidth, int ellipseHeight) {
-  auto* dpy = static_cast<Display*>(display);
-  if (!dpy || !window) return false;
-  int eventBase = 0, errorBase = 0;
-  if (!XShapeQueryExtension(dpy, &eventBase, &errorBase)) return false;
-  std::vector<XRectangle> rects;
-  for (const ShapeSpan& s : roundedRectSpans(right, bottom, ellipseWidth, ellipseHeight))
-    rects.push_back({static_cast<short>(s.x0), static_cast<short>(s.y),
-                     static_cast<unsigned short>(s.x1 - s.x0), 1});
-  XShapeCombineRectangles(dpy, window, ShapeBounding, 0, 0, rects.data(), static_cast<int>(rects.size()),
-                          ShapeSet, Unsorted);
-  XFlush(dpy);
-  return true;
 }
 
 std::string desktopSettingsData(void* display) {

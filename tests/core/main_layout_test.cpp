@@ -1,5 +1,7 @@
 #include "core/main_layout.h"
 
+#include "core/geometry.h"
+
 #include <gtest/gtest.h>
 
 namespace tavilo::core {
@@ -115,6 +117,18 @@ TEST(MainLayout, UsedButtonPlacement) {
   EXPECT_EQ(usedButtonLeft(500, false), 45);
   EXPECT_EQ(browseButtonLeft(500), 255);
   EXPECT_EQ(browseButtonLeft(701), 355);  // 701 div 2 = 350
+}
+
+TEST(RoundedShape, CornersAreCutAndTheMiddleIsFull) {
+  const auto spans = roundedRectSpans(501, 501, 30, 30);
+  ASSERT_EQ(spans.size(), 501u);
+  EXPECT_EQ(spans[250], (ShapeSpan{250, 0, 501}));
+  EXPECT_GT(spans[0].x0, 8) << "the top row starts well inside the corner";
+  EXPECT_EQ(spans[0].x0, 501 - spans[0].x1) << "symmetric left and right";
+  EXPECT_EQ(spans[0], (ShapeSpan{0, spans[500].x0, spans[500].x1})) << "symmetric top and bottom";
+  for (int y = 1; y < 15; ++y) EXPECT_LE(spans[y].x0, spans[y - 1].x0) << "row " << y;
+  EXPECT_EQ(spans[15].x0, 0);
+  EXPECT_TRUE(roundedRectSpans(0, 10, 30, 30).empty());
 }
 
 }  // namespace

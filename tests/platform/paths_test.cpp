@@ -80,16 +80,4 @@ TEST(Drives, RootComesFirstAndIsADrive) {
   EXPECT_FALSE(pf::driveReady("/definitely/not/a/mount"));
 }
 
-TEST(RoundedShape, CornersAreCutAndTheMiddleIsFull) {
-  const auto spans = pf::roundedRectSpans(501, 501, 30, 30);
-  ASSERT_EQ(spans.size(), 501u);
-  EXPECT_EQ(spans[250], (pf::ShapeSpan{250, 0, 501}));
-  EXPECT_GT(spans[0].x0, 8) << "the top row starts well inside the corner";
-  EXPECT_EQ(spans[0].x0, 501 - spans[0].x1) << "symmetric left and right";
-  EXPECT_EQ(spans[0], (pf::ShapeSpan{0, spans[500].x0, spans[500].x1})) << "symmetric top and bottom";
-  for (int y = 1; y < 15; ++y) EXPECT_LE(spans[y].x0, spans[y - 1].x0) << "row " << y;
-  EXPECT_EQ(spans[15].x0, 0);
-  EXPECT_TRUE(pf::roundedRectSpans(0, 10, 30, 30).empty());
-}
-
 }  // namespace

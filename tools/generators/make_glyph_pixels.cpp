@@ -23,16 +23,18 @@ int main(int argc, char** argv) {
   std::fprintf(out, "#include \"gui/glyphs/pixels.h\"\n\nnamespace tavilo::gui::glyphs {\n\nnamespace {\n");
   const auto art = glyphArt();
   for (std::size_t i = 0; i < art.size(); ++i) {
-    Canvas canvas(art[i].width, art[i].height);
-    art[i].paint(canvas);
-    const std::vector<std::uint8_t> bytes = canvas.rgba();
-    std::fprintf(out, "\nconst unsigned char k%zu[] = {", i);
-    for (std::size_t b = 0; b < bytes.size(); ++b) std::fprintf(out, "%s%u,", b % 24 ? "" : "\n", bytes[b]);
-    std::fprintf(out, "\n};\n");
+    for (int scale : {1, 2}) {
+      Canvas canvas(art[i].width, art[i].height, scale);
+      art[i].paint(canvas);
+      const std::vector<std::uint8_t> bytes = canvas.rgba();
+      std::fprintf(out, "\nconst unsigned char k%zu_%d[] = {", i, scale);
+      for (std::size_t b = 0; b < bytes.size(); ++b) std::fprintf(out, "%s%u,", b % 24 ? "" : "\n", bytes[b]);
+      std::fprintf(out, "\n};\n");
+    }
   }
   std::fprintf(out, "\n}  // namespace\n\nconst GlyphPixels kGlyphPixels[] = {\n");
   for (std::size_t i = 0; i < art.size(); ++i)
-    std::fprintf(out, "    {\"%s\", %d, %d, k%zu},\n", art[i].name, art[i].width, art[i].height, i);
+    std::fprintf(out, "    {\"%s\", %d, %d, k%zu_1, k%zu_2},\n", art[i].name, art[i].width, art[i].height, i, i);
   std::fprintf(out, "};\n\nconst int kGlyphPixelsCount = %zu;\n\n}  // namespace tavilo::gui::glyphs\n", art.size());
   if (std::fclose(out) != 0 || std::rename(temporary.c_str(), argv[1]) != 0) {
     std::perror(argv[1]);

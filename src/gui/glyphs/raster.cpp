@@ -183,30 +183,34 @@ Paint radial(Pt centre, float radius, Rgba inner, Rgba outer) {
   };
 }
 
-Canvas::Canvas(int width, int height)
+Canvas::Canvas(int width, int height, int scale)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
-      premultiplied_(static_cast<std::size_t>(width_) * height_ * 4, 0.0f) {}
+      scale_(std::max(scale, 1)),
+      premultiplied_(static_cast<std::size_t>(width_) * height_ * scale_ * scale_ * 4, 0.0f) {}
 
-float Canvas::coverage(const Region& region, int px, int py) {
+float Canvas::coverage(const Region& region, int px, int py, int scale) {
+  const float unit = 1.0f / static_cast<float>(std::max(scale, 1));
   int inside = 0;
   for (int j = 0; j < kSamples; ++j) {
-    const float y = py + (j + 0.5f) / kSamples;
+    const float y = (py + (j + 0.5f) / kSamples) * unit;
     for (int i = 0; i < kSamples; ++i) {
-      if (region(px + (i + 0.5f) / kSamples, y)) ++inside;
+      if (region((px + (i + 0.5f) / kSamples) * unit, y)) ++inside;
     }
   }
   return static_cast<float>(inside) / (kSamples * kSamples);
 }
 
 void Canvas::fill(const Region& region, const Paint& paint) {
-  for (int py = 0; py < height_; ++py) {
-    for (int px = 0; px < width_; ++px) {
-      const float cov = coverage(region, px, py);
+  const int pw = pixelWidth(), ph = pixelHeight();
+  const float unit = 1.0f / static_cast<float>(scale_);
+  for (int py = 0; py < ph; ++py) {
+    for (int px = 0; px < pw; ++px) {
+      const float cov = coverage(region, px, py, scale_);
       if (cov <= 0) continue;
-      const Rgba c = paint(px + 0.5f, py + 0.5f);
+      const Rgba c = paint((px + 0.5f) * unit, (py + 0.5f) * unit);
       const float a = c.a / 255.0f * cov;
-      float* d = &premultiplied_[(static_cast<std::size_t>(py) * width_ + px) * 4];
+      float* d = &premultiplied_[(static_cast<std::size_t>(py) * pw + px) * 4];
       d[0] = c.r / 255.0f * a + d[0] * (1 - a);
       d[1] = c.g / 255.0f * a + d[1] * (1 - a);
       d[2] = c.b / 255.0f * a + d[2] * (1 - a);

@@ -62,24 +62,32 @@ class Canvas {
  public:
   static constexpr int kSamples = 8;  // per axis: 64 coverage levels
 
-  Canvas(int width, int height);
+  // A picture of width x height pixels, painted with `scale` x `scale` pixels
+  // for each of them (2: for screens that show the program at twice its size).
+  // Regions and paints keep their coordinates whatever the scale.
+  Canvas(int width, int height, int scale = 1);
 
   int width() const { return width_; }
   int height() const { return height_; }
+  int pixelWidth() const { return width_ * scale_; }
+  int pixelHeight() const { return height_ * scale_; }
 
   // Composites the region over what is there ("source over"), weighted by coverage.
   void fill(const Region& region, const Paint& paint);
   void fill(const Region& region, Rgba colour) { fill(region, solid(colour)); }
 
-  // Straight (not premultiplied) RGBA bytes, row by row, as FLTK's depth-4 images want.
+  // Straight (not premultiplied) RGBA bytes of pixelWidth() x pixelHeight(),
+  // row by row, as FLTK's depth-4 images want.
   std::vector<std::uint8_t> rgba() const;
 
-  // Fraction of the pixel's samples inside the region, in [0, 1].
-  static float coverage(const Region& region, int px, int py);
+  // Fraction of the pixel's samples inside the region, in [0, 1]; at a scale
+  // the pixel covers 1/scale of a unit in each direction.
+  static float coverage(const Region& region, int px, int py, int scale = 1);
 
  private:
   int width_;
   int height_;
+  int scale_;
   std::vector<float> premultiplied_;  // r, g, b, a per pixel, each in [0, 1]
 };
 

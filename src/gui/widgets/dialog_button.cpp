@@ -1,5 +1,6 @@
 #include "gui/widgets/dialog_button.h"
 
+#include "gui/glyphs.h"
 #include "gui/widgets/caption_painter.h"
 
 #include <FL/Fl.H>
@@ -99,10 +100,7 @@ void TDialogButton::drawContent(int x, int y, int w, int h, int dx, int dy) {
   if (glyph_) {
     Fl_Image* image = glyph_;
     if (!active_r()) {
-      if (!inactiveGlyph_) {
-        inactiveGlyph_.reset(glyph_->copy());
-        inactiveGlyph_->inactive();
-      }
+      if (!inactiveGlyph_) inactiveGlyph_.reset(glyphs::greyedCopy(glyph_));
       image = inactiveGlyph_.get();
     }
     image->draw(left, y + (h - glyph_->h()) / 2 + dy);

@@ -1,5 +1,6 @@
 #include "gui/widgets/flat_button.h"
 
+#include "gui/glyphs.h"
 #include "gui/widgets/caption_painter.h"
 #include "gui/widgets/redraw_behind.h"
 
@@ -169,10 +170,7 @@ void TFlatButton::drawContent(int dx, int dy) {
     if (!active_r() && disabledGlyph_) {
       image = disabledGlyph_;
     } else if (!active_r()) {
-      if (!inactiveGlyph_) {
-        inactiveGlyph_.reset(glyph_->copy());
-        inactiveGlyph_->inactive();
-      }
+      if (!inactiveGlyph_) inactiveGlyph_.reset(glyphs::greyedCopy(glyph_));
       image = inactiveGlyph_.get();
     }
     image->draw(left, top);

@@ -1,6 +1,6 @@
 #include "gui/widgets/grad_btn.h"
 
-#include "core/gradient.h"
+#include "gui/widgets/gradient_fill.h"
 
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
@@ -44,11 +44,7 @@ void TGradBtn::draw() {
   if (!active) {
     fl_rectf(x, y, w, h, toFl(disabledColor_));
   } else {
-    const auto strips = core::gradientStrips(down ? endColor_ : startColor_, down ? startColor_ : endColor_, h);
-    for (int i = 0; i < h; ++i) {
-      fl_color(toFl(strips[static_cast<std::size_t>(i)]));
-      fl_xyline(x, y + i, x + w - 1);
-    }
+    fillGradient(x, y, w, h, down ? endColor_ : startColor_, down ? startColor_ : endColor_, false);
   }
   const int shift = down ? 1 : 0;
   drawContent(x, y, w, h, shift, shift);

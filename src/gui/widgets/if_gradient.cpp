@@ -1,6 +1,6 @@
 #include "gui/widgets/if_gradient.h"
 
-#include "core/gradient.h"
+#include "gui/widgets/gradient_fill.h"
 #include "gui/widgets/redraw_behind.h"
 
 #include <FL/Fl.H>
@@ -149,24 +149,7 @@ void TIF_Gradient::drawFill() {
     fl_rectf(x(), y(), w(), h(), toFl(from));
     return;
   }
-  const bool across = direction_ == gdLeftRight;
-  const int n = across ? w() : h();
-  const auto strips = core::gradientStrips(from, to, n);
-  // Only the strips inside the clip are drawn, and a run of equal strips as one rectangle.
-  int cx, cy, cw, ch;
-  fl_clip_box(x(), y(), w(), h(), cx, cy, cw, ch);
-  const int first = std::max(0, across ? cx - x() : cy - y());
-  const int last = std::min(n, across ? cx - x() + cw : cy - y() + ch);
-  for (int i = first; i < last;) {
-    int j = i + 1;
-    while (j < last && strips[j] == strips[i]) ++j;
-    fl_color(toFl(strips[i]));
-    if (across)
-      fl_rectf(x() + i, y(), j - i, h());
-    else
-      fl_rectf(x(), y() + i, w(), j - i);
-    i = j;
-  }
+  fillGradient(x(), y(), w(), h(), from, to, direction_ == gdLeftRight);
 }
 
 void TIF_Gradient::drawCaption() {

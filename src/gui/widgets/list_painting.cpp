@@ -6,16 +6,15 @@
 #include <map>
 #include <memory>
 
+#include "gui/glyphs.h"
+
 namespace tavilo::gui {
 
 Fl_Image* glyphFor(Fl_Image* glyph, bool active) {
   if (active || !glyph) return glyph;
   static std::map<Fl_Image*, std::unique_ptr<Fl_Image>> greyed;
   auto& copy = greyed[glyph];
-  if (!copy) {
-    copy.reset(glyph->copy());
-    copy->inactive();
-  }
+  if (!copy) copy.reset(glyphs::greyedCopy(glyph));
   return copy.get();
 }
 

@@ -1,6 +1,6 @@
 #include "gui/widgets/styled_button.h"
 
-#include "core/gradient.h"
+#include "gui/widgets/gradient_fill.h"
 
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
@@ -16,13 +16,7 @@ constexpr TColor kDownStart = 0xDAB99D;
 constexpr TColor kLine = 0x825A3C;      // dark blue
 constexpr TColor kEmphasis = 0xC8641E;  // blue
 
-void shade(int x, int y, int w, int h, TColor top, TColor bottom) {
-  const auto strips = core::gradientStrips(top, bottom, h);
-  for (int i = 0; i < h; ++i) {
-    fl_color(toFl(strips[static_cast<std::size_t>(i)]));
-    fl_xyline(x, y + i, x + w - 1);
-  }
-}
+void shade(int x, int y, int w, int h, TColor top, TColor bottom) { fillGradient(x, y, w, h, top, bottom, false); }
 
 }  // namespace
 
