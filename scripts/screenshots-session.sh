@@ -17,8 +17,11 @@ pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 
 window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
-# Clicks at x, y inside the window (its client area).
-click() { xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"; }
+# The program's units on the screen: FLTK_SCALING_FACTOR pixels each.
+scale=${FLTK_SCALING_FACTOR:-1}
+px() { awk -v v="$1" -v s="$scale" 'BEGIN { printf "%d", v * s + 0.5 }'; }
+# Clicks at x, y (the program's units) inside the window (its client area).
+click() { xdotool mousemove --window "$1" "$(px "$2")" "$(px "$3")" click "${4:-1}"; }
 shot() {
   sleep "${3:-0.6}"
   import -window "$1" "$out/$2.png"
@@ -56,22 +59,22 @@ shot "$copy" copy-window
 # "Anzahl Dateien" from the source tree's menu.
 click "$copy" 80 100 3
 sleep 0.3
-xdotool mousemove_relative 15 10 click 1
+xdotool mousemove_relative "$(px 15)" "$(px 10)" click 1
 box=$(window '^Information$')
 shot "$box" message-dialog
-xdotool mousemove --window "$box" 20 20 key Return
+xdotool mousemove --window "$box" "$(px 20)" "$(px 20)" key Return
 gone '^Information$'
 
 # The target: a folder of this script's, made through the folder chooser.
 click "$copy" 191 262
 chooser=$(window '^Neuen Ordner ausw.*hlen oder erstellen$')
-xdotool mousemove --window "$chooser" 200 16 click 1 key End
+xdotool mousemove --window "$chooser" "$(px 200)" "$(px 16)" click 1 key End
 for _ in $(seq 60); do xdotool key BackSpace; done
 xdotool type "$work/ziel/Beispiele"
 shot "$chooser" folder-chooser
 click "$chooser" 395 16
 sleep 0.5
-xdotool mousemove --window "$chooser" 200 16 key Return
+xdotool mousemove --window "$chooser" "$(px 200)" "$(px 16)" key Return
 gone '^Neuen Ordner ausw.*hlen oder erstellen$'
 
 click "$copy" 129 377

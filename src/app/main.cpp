@@ -27,6 +27,9 @@ void reap(void*) {
 int main() {
   using namespace tavilo::gui;
   Fl::visual(FL_DOUBLE | FL_RGB);
+  // The windows follow the desktop's scale; FLTK's own zoom keys (Ctrl with
+  // +, - and 0) stay off, so that keys mean what they always meant.
+  Fl::keyboard_screen_scaling(0);
   fl_open_display();
   Application& app = Application::instance();
   app.Title("Tavilo");
