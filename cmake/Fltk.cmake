@@ -28,7 +28,9 @@ set(TAVILO_FLTK_TARBALL_SHA256 7028ca80cff3eb73ce1b5aeab4cab492e85d47db427eae7a8
 #   run on every Wayland desktop through Xwayland;
 # - the system's libjpeg, libpng and zlib on Linux (the portable build links
 #   their static archives), FLTK's bundled copies on Windows;
-# - function and data sections, so the linker drops what the program never calls.
+# - optimised for size (nothing of FLTK's is hot while the menu runs) and
+#   with function and data sections, so the linker drops what the program
+#   never calls.
 set(tavilo_fltk_options
   -DCMAKE_BUILD_TYPE=Release
   -DFLTK_BUILD_SHARED_LIBS=OFF
@@ -44,7 +46,9 @@ set(tavilo_fltk_options
   -DFLTK_OPTION_PRINT_SUPPORT=OFF
   -DFLTK_OPTION_STD=OFF
   "-DCMAKE_C_FLAGS=-ffunction-sections -fdata-sections"
-  "-DCMAKE_CXX_FLAGS=-ffunction-sections -fdata-sections")
+  "-DCMAKE_CXX_FLAGS=-ffunction-sections -fdata-sections"
+  "-DCMAKE_C_FLAGS_RELEASE=-Os -DNDEBUG"
+  "-DCMAKE_CXX_FLAGS_RELEASE=-Os -DNDEBUG")
 if(WIN32)
   list(APPEND tavilo_fltk_options
     -DFLTK_USE_SYSTEM_LIBJPEG=OFF -DFLTK_USE_SYSTEM_LIBPNG=OFF -DFLTK_USE_SYSTEM_ZLIB=OFF

@@ -6,10 +6,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "core/file_name.h"
 #include "core/text.h"
+#include "gui/glyphs/pixel_runs.h"
 #include "gui/glyphs/pixels.h"
 
 namespace tavilo::gui::glyphs {
@@ -33,11 +35,17 @@ bool scaledUp() {
 }
 
 Fl_RGB_Image* make(const GlyphPixels& p) {
-  // FLTK draws from the array it is given: the compiled-in pixels themselves.
   static const bool fine = scaledUp();
-  if (!fine) return new Fl_RGB_Image(p.rgba, p.width, p.height, 4);
-  auto* image = new Fl_RGB_Image(p.rgba2x, 2 * p.width, 2 * p.height, 4);
-  image->scale(p.width, p.height, 0, 1);
+  const int factor = fine ? 2 : 1;
+  const int w = factor * p.width, h = factor * p.height;
+  const PackedPixels& packed = fine ? p.rgba2x : p.rgba;
+  const std::size_t size = static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 4;
+  auto* pixels = new std::uint8_t[size]();
+  // The build packed them; a mismatch would leave the picture transparent.
+  unpackPixels(packed.bytes, packed.size, pixels, size);
+  auto* image = new Fl_RGB_Image(pixels, w, h, 4);
+  image->alloc_array = 1;  // FLTK frees the pixels with the image
+  if (fine) image->scale(p.width, p.height, 0, 1);
   return image;
 }
 

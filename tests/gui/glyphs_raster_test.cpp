@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
+#include "gui/glyphs/catalogue.h"
+#include "gui/glyphs/pixel_runs.h"
+#include "gui/glyphs/pixels.h"
 #include "gui/glyphs/raster.h"
 
 namespace tavilo::gui::glyphs {
@@ -134,6 +139,34 @@ TEST(GlyphsRaster, EmptyOrNegativeCanvasIsHarmless) {
   c.fill(circle(1, 1, 5), rgb(1, 2, 3));
   EXPECT_EQ(c.width(), 0);
   EXPECT_TRUE(c.rgba().empty());
+}
+
+TEST(GlyphPixels, EveryPictureUnpacksToWhatItsPainterPaintsAtBothSizes) {
+  const auto art = glyphArt();
+  ASSERT_EQ(static_cast<int>(art.size()), kGlyphPixelsCount);
+  for (std::size_t i = 0; i < art.size(); ++i)
+    for (int scale : {1, 2}) {
+      Canvas canvas(art[i].width, art[i].height, scale);
+      art[i].paint(canvas);
+      const std::vector<std::uint8_t> painted = canvas.rgba();
+      const PackedPixels& packed = scale == 1 ? kGlyphPixels[i].rgba : kGlyphPixels[i].rgba2x;
+      std::vector<std::uint8_t> unpacked(painted.size());
+      ASSERT_TRUE(unpackPixels(packed.bytes, packed.size, unpacked.data(), unpacked.size())) << art[i].name;
+      EXPECT_EQ(unpacked, painted) << art[i].name << " at " << scale;
+    }
+}
+
+TEST(GlyphPixels, RunsAndLiteralsLongerThanOneTokenSurviveAndBadInputIsRefused) {
+  std::vector<std::uint8_t> rgba;
+  for (int i = 0; i < 300; ++i) rgba.insert(rgba.end(), {1, 2, 3, 4});                  // a long run
+  for (int i = 0; i < 300; ++i) rgba.insert(rgba.end(), {std::uint8_t(i), 0, 0, 255});  // long literal
+  rgba.insert(rgba.end(), {9, 9, 9, 9});
+  const auto packed = packPixels(rgba);
+  std::vector<std::uint8_t> back(rgba.size());
+  ASSERT_TRUE(unpackPixels(packed.data(), packed.size(), back.data(), back.size()));
+  EXPECT_EQ(back, rgba);
+  EXPECT_FALSE(unpackPixels(packed.data(), packed.size() - 1, back.data(), back.size())) << "cut short";
+  EXPECT_FALSE(unpackPixels(packed.data(), packed.size(), back.data(), back.size() - 4)) << "too long";
 }
 
 }  // namespace

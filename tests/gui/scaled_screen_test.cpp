@@ -12,7 +12,6 @@
 
 #include "core/gradient.h"
 #include "gui/glyphs.h"
-#include "gui/glyphs/pixels.h"
 #include "gui/widgets/if_gradient.h"
 #include "widget_test_support.h"
 
@@ -67,12 +66,15 @@ TEST(ScaledScreen, AtScaleTwoGradientsAndPicturesUseEveryPixel) {
   for (int i = 0; i < 120; ++i)
     ASSERT_EQ(pixel(20 + i, 30, 0), static_cast<int>(strips[static_cast<std::size_t>(i)] & 0xFF)) << "column " << i;
 
-  // The picture is its pixels painted at twice the size, laid over the window.
-  const glyphs::GlyphPixels& art = glyphs::kGlyphPixels[static_cast<int>(glyph)];
+  // The picture has twice its pixels, and they are drawn one to one over the window.
+  Fl_RGB_Image* picture = glyphs::image(glyph);
+  ASSERT_EQ(picture->data_w(), 2 * picture->w());
+  ASSERT_EQ(picture->d(), 4);
+  const auto* art = reinterpret_cast<const unsigned char*>(picture->data()[0]);
   int worst = 0;
-  for (int y = 0; y < 2 * art.height; ++y)
-    for (int x = 0; x < 2 * art.width; ++x) {
-      const unsigned char* src = art.rgba2x + (y * 2 * art.width + x) * 4;
+  for (int y = 0; y < picture->data_h(); ++y)
+    for (int x = 0; x < picture->data_w(); ++x) {
+      const unsigned char* src = art + (y * picture->data_w() + x) * 4;
       const int background[3] = {0x00, 0xFF, 0x00};
       for (int c = 0; c < 3; ++c) {
         const int expected = (src[c] * src[3] + background[c] * (255 - src[3]) + 127) / 255;
