@@ -11,13 +11,14 @@ out=$2
 # runs there: a checkout below /tmp would be hidden in it.
 seen=$work/tmp
 start=("$seen/medium/Tavilo")
+mkdir -p "$work/tmp/.home"
 if unshare -rm true 2>/dev/null; then
-  cp "$XAUTHORITY" "$work/tmp/.xauthority"
+  # Where X looks for it in the program's home.
+  cp "$XAUTHORITY" "$work/tmp/.home/.Xauthority"
   seen=/tmp
-  start=(env XAUTHORITY=/tmp/.xauthority unshare -rm --propagation private
+  start=(env -u XAUTHORITY unshare -rm --propagation private
     sh -c 'mount --bind "$1" /tmp && exec /tmp/medium/Tavilo' _ "$work/tmp")
 fi
-mkdir -p "$work/tmp/.home"
 cd "$work/tmp/medium"
 HOME="$seen/.home" "${start[@]}" &
 pid=$!
