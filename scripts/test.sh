@@ -30,7 +30,8 @@ echo "== build with sanitizers"
 "$root/scripts/build.sh" "$root/build-asan" -DTAVILO_WERROR=ON -DTAVILO_SANITIZE=ON \
   -DTAVILO_BENCH=OFF -DTAVILO_TOOLS=OFF -DCMAKE_BUILD_TYPE=Debug
 # Leaks are reported, except the font and X libraries' own caches (the file says why).
-export ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$root/tests/lsan.supp" \
+# The path is quoted, since the sanitizers split their options at blanks.
+export ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=\"$root/tests/lsan.supp\"" \
   UBSAN_OPTIONS=print_stacktrace=1
 run_ctest "$root/build-asan"
 

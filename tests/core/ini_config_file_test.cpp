@@ -131,9 +131,11 @@ TEST_F(ConfigFileTest, WriteFailsWhereNothingCanBeWritten) {
   EXPECT_TRUE(names("Tavilo.ini").empty());
 }
 
-// Root writes into any folder, so the read-only medium is a folder that a
-// normal user cannot write.
-TEST_F(ConfigFileTest, WriteFailsInAFolderThatCannotBeWritten) {
+// Root writes into any folder, so these write as a normal user.
+class ConfigFileAsUser : public tavilo::testing::NormalUserTree {};
+
+// The read-only medium is a folder that the user cannot write.
+TEST_F(ConfigFileAsUser, WriteFailsInAFolderThatCannotBeWritten) {
   makeFolder("cd");
   ASSERT_EQ(::chmod(path("cd").c_str(), 0555), 0);
   const core::ConfigFile ini(path("cd/Tavilo.ini"));
@@ -153,7 +155,7 @@ TEST_F(ConfigFileTest, WriteFailsInAFolderThatCannotBeWritten) {
 }
 
 // A full disk (here a file size limit) must leave no cut sample file behind.
-TEST_F(ConfigFileTest, WriteThatFallsShortLeavesNoFile) {
+TEST_F(ConfigFileAsUser, WriteThatFallsShortLeavesNoFile) {
   tavilo::testing::giveToNormalUser(path());
   const core::ConfigFile ini(path("Tavilo.ini"));
   const auto child = tavilo::testing::runAsNormalUser([&](int out) {

@@ -40,8 +40,10 @@ has_icon() { ! xprop -id "$1" _NET_WM_ICON | grep -q "not found"; }
 medium=$work/medium
 mkdir -p "$medium/runs"
 cp "$binary" "$medium/Tavilo"
+# The runs folder in sh's single quotes, whatever the path holds.
+runs_quoted="'$(sed "s/'/'\\\\''/g" <<<"$medium/runs")'"
 for s in start slow marker; do
-  printf '#!/bin/sh\nmktemp "%s/runs/%s.XXXXXX" >/dev/null\n' "$medium" "$s" > "$medium/$s.sh"
+  printf '#!/bin/sh\nmktemp %s/%s.XXXXXX >/dev/null\n' "$runs_quoted" "$s" > "$medium/$s.sh"
   chmod +x "$medium/$s.sh"
 done
 printf '%s\r\n' '[Programm]' 'Version=4.02' 'Breite=600' 'Hoehe=400' 'Breite_Links=50' 'ImageHoehe=40' \
@@ -98,7 +100,16 @@ for _ in 1 2 3; do
 done
 marker_started || fail "the program no longer reacts (after Escape?)"
 kill -0 $pid 2>/dev/null || fail "the program ended"
-wait_for 10 bash -c "! pgrep -f '$medium/(start|slow).sh' >/dev/null" || true
+# No process runs start.sh or slow.sh of this medium (its path taken literally).
+entries_ended() {
+  local p line
+  for p in $(pgrep -f '/(start|slow)\.sh'); do
+    line=$(tr '\0' ' ' <"/proc/$p/cmdline" 2>/dev/null) || continue
+    [[ $line == *"$medium/start.sh"* || $line == *"$medium/slow.sh"* ]] && return 1
+  done
+  return 0
+}
+wait_for 10 entries_ended || true
 starts=$(compgen -G "$medium/runs/start.*" | wc -l)
 slow=$(compgen -G "$medium/runs/slow.*" | wc -l || true)
 [ "$starts" -eq 1 ] || fail "a triple click started the entry $starts times"
