@@ -3,7 +3,7 @@
 # window's class is "Tavilo" with the program icon, Escape does not end it,
 # keys beside the open pop-up menu and on its edge are harmless, a triple click on an entry starts it once and two clicks 600 ms apart start
 # nothing; the close box ends it cleanly (a sanitizer build checks its memory
-# at that exit).
+# at that exit); it writes nothing into its home.
 # Usage: main_window.sh <Tavilo binary> <x_windows helper>; needs $DISPLAY.
 set -euo pipefail
 binary=$(realpath "$1")
@@ -52,6 +52,10 @@ printf '%s\r\n' '[Programm]' 'Version=4.02' 'Breite=600' 'Hoehe=400' 'Breite_Lin
   '[Programm_1_2]' 'Typ=Programm' 'Location=slow.sh' '[Programm_1_3]' 'Typ=Programm' 'Location=marker.sh' \
   '[Hiermit_Ausfuehren]' 'Anzahl=0' > "$medium/Tavilo.ini"
 
+# The program gets a home of its own, where nothing may appear: a start menu
+# writes only where the person copies or deletes (FLTK's preferences neither).
+mkdir -p "$work/home"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
 # A freshly started, loaded Xvfb may refuse its first client for a moment.
 wait_for 30 "$xwin" list >/dev/null 2>&1 || fail "the display cannot be opened"
 "$medium/Tavilo" & pid=$!
@@ -133,4 +137,6 @@ wait_for 30 window_named "Tavilo 4.02" >/dev/null || fail "no main window after 
 wait_for 30 bash -c "! kill -0 $pid 2>/dev/null" || fail "the program did not end"
 wait $pid || fail "the program ended with $?"
 pid=
+written=$(find "$work/home" -mindepth 1 -print)
+[ -z "$written" ] || fail "the program wrote into its home: $written"
 echo "class, icon, Escape and clicks as the desktop's"
