@@ -86,6 +86,29 @@ TEST(JpegDecoder, RefusesDamagedTruncatedAndHugeFiles) {
   EXPECT_EQ(errorOf([&] { decodeJpeg(""); }), "Die Datei enthält kein JPEG-Bild.");
 }
 
+// The file with its last scan (from the last SOS marker to EOI) standing
+// `times` times: libjpeg takes every copy as one more pass over the picture.
+std::string repeatLastScan(const std::string& jpeg, int times) {
+  const std::size_t sos = jpeg.rfind("\xFF\xDA"), eoi = jpeg.rfind("\xFF\xD9");
+  std::string out = jpeg.substr(0, sos);
+  for (int i = 0; i < times; ++i) out += jpeg.substr(sos, eoi - sos);
+  return out + jpeg.substr(eoi);
+}
+
+TEST(JpegDecoder, RefusesAPictureOfMoreScansThanItsSizeAllows) {
+  const Picture source = quadrants(512, 256);
+  const std::string progressive = demo::encodeJpeg(source, {.quality = 90, .progressive = true});
+  // An ordinary progressive file, and one with a few scans more, decode.
+  EXPECT_EQ(decodeJpeg(repeatLastScan(progressive, 20)).width, 512);
+  // 2^28 pixel passes at 512 x 256 pixels allow 256 scans at most.
+  EXPECT_EQ(errorOf([&] { decodeJpeg(repeatLastScan(progressive, 300)); }),
+            "Das JPEG-Bild hat zu viele Durchläufe: mehr als 256 bei 512 x 256 Bildpunkten.");
+  // A larger picture may have fewer.
+  const std::string large = demo::encodeJpeg(quadrants(4096, 2048), {.quality = 50, .progressive = true});
+  EXPECT_EQ(errorOf([&] { decodeJpeg(repeatLastScan(large, 100)); }),
+            "Das JPEG-Bild hat zu viele Durchläufe: mehr als 31 bei 4096 x 2048 Bildpunkten.");
+}
+
 std::string writePng(const Picture& p, png_uint_32 format, const std::vector<std::uint8_t>& buffer,
                      const std::vector<std::uint8_t>& colormap = {}, int colours = 0) {
   png_image image{};
