@@ -86,6 +86,35 @@ TEST(JpegDecoder, RefusesDamagedTruncatedAndHugeFiles) {
   EXPECT_EQ(errorOf([&] { decodeJpeg(""); }), "Die Datei enthält kein JPEG-Bild.");
 }
 
+TEST(JpegDecoder, DecodesAPictureTooLargeToHoldSmallerAndKeepsItsOwnSize) {
+  struct Case {
+    int width, height;
+    int decodedWidth, decodedHeight;  // 0: refused
+  };
+  const Case cases[] = {
+      {4096, 4096, 4096, 4096},    // within the bound: whole
+      {4097, 4096, 2049, 2048},    // just beyond: a half, rounded up
+      {16384, 4096, 8192, 2048},   // a half fills the bound exactly
+      {16384, 16384, 0, 0},        // declares more than the decoder takes
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+    const std::string bytes = testing::flatGreyJpeg(c.width, c.height);
+    if (c.decodedWidth == 0) {
+      EXPECT_EQ(errorOf([&] { decodeJpeg(bytes); }), "Das Bild ist zu groß (" + std::to_string(c.width) + " x " +
+                                                          std::to_string(c.height) + " Bildpunkte).");
+      continue;
+    }
+    const Picture p = decodeJpeg(bytes);
+    EXPECT_EQ(p.width, c.decodedWidth);
+    EXPECT_EQ(p.height, c.decodedHeight);
+    const bool whole = c.decodedWidth == c.width;
+    EXPECT_EQ(p.fullWidth, whole ? 0 : c.width);
+    EXPECT_EQ(p.fullHeight, whole ? 0 : c.height);
+    EXPECT_EQ(pixelAt(p, p.width - 1, p.height - 1), 0x808080FFu);
+  }
+}
+
 // The file with its last scan (from the last SOS marker to EOI) standing
 // `times` times: libjpeg takes every copy as one more pass over the picture.
 std::string repeatLastScan(const std::string& jpeg, int times) {

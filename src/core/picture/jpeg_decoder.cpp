@@ -20,6 +20,9 @@ namespace tavilo::core {
 namespace {
 
 constexpr std::string_view kFormat = "JPEG";
+// Declared pixels beyond which a file is refused; up to them it is decoded
+// within kMaxPictureBytes (at 1/2, 1/4 or 1/8 of its size).
+constexpr std::uint64_t kMaxJpegPixels = 64ull << 20;
 // Progressive pictures keep all coefficients in memory; beyond this libjpeg stops.
 constexpr long kMaxDecoderMemory = 96L << 20;
 // Ordinary progressive files have up to a few dozen scans.
@@ -123,7 +126,7 @@ bool runDecoder(Session& s, std::string_view bytes, Picture& out, std::vector<JS
   s.width = s.cinfo.image_width;
   s.height = s.cinfo.image_height;
   if (s.width > kMaxPictureSide || s.height > kMaxPictureSide || s.width < 1 || s.height < 1 ||
-      static_cast<std::uint64_t>(s.width * s.height) * 4 > kMaxPictureBytes) {
+      static_cast<std::uint64_t>(s.width * s.height) > kMaxJpegPixels) {
     jpeg_destroy_decompress(&s.cinfo);
     s.err.failure = Failure::TooLarge;
     return false;
@@ -135,11 +138,27 @@ bool runDecoder(Session& s, std::string_view bytes, Picture& out, std::vector<JS
     case JCS_YCCK: s.cinfo.out_color_space = JCS_CMYK; break;
     default: s.cinfo.out_color_space = JCS_RGB; break;
   }
+  // A picture too large to hold is decoded smaller by libjpeg's scaled inverse
+  // DCT, which costs less than the full size.
+  s.cinfo.scale_num = 1;
+  for (s.cinfo.scale_denom = 1;; s.cinfo.scale_denom *= 2) {
+    jpeg_calc_output_dimensions(&s.cinfo);
+    if (std::uint64_t{s.cinfo.output_width} * s.cinfo.output_height * 4 <= kMaxPictureBytes) break;
+    if (s.cinfo.scale_denom == 8) {
+      jpeg_destroy_decompress(&s.cinfo);
+      s.err.failure = Failure::TooLarge;
+      return false;
+    }
+  }
   jpeg_start_decompress(&s.cinfo);
   const int width = static_cast<int>(s.cinfo.output_width);
   const int components = s.cinfo.output_components;
   out.width = width;
   out.height = static_cast<int>(s.cinfo.output_height);
+  if (s.cinfo.scale_denom > 1) {
+    out.fullWidth = static_cast<int>(s.width);
+    out.fullHeight = static_cast<int>(s.height);
+  }
   out.rgba.resize(static_cast<std::size_t>(out.width) * out.height * 4);
   row.resize(static_cast<std::size_t>(width) * components);
   while (s.cinfo.output_scanline < s.cinfo.output_height) {
