@@ -20,7 +20,13 @@ bool hasNonAscii(std::string_view s) {
   return std::any_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
+bool isSeparator(std::string_view name, std::string_view value) {
+  return name.empty() && std::all_of(value.begin(), value.end(), [](char c) { return c == '='; });
+}
+
 }  // namespace
+
+bool IndexedKey::isSeparator() const { return core::isSeparator(name, value); }
 
 IniIndex IniIndex::build(std::string_view raw) {
   IniIndex index;
@@ -36,16 +42,22 @@ IniIndex IniIndex::build(std::string_view raw) {
 
   // Decoding keeps every line break where it is: Windows-1252 turns only
   // bytes from 0x80 into longer sequences, and none of them is CR or LF.
-  const std::string text = index.utf8_ ? std::string(bytes) : fromWindows1252(bytes);
+  const std::string decoded = index.utf8_ ? std::string() : fromWindows1252(bytes);
+  const std::string_view text = index.utf8_ ? bytes : std::string_view(decoded);
   forEachIniLine(text, [&](std::size_t number, std::string_view raw) {
     const IniLine line = classifyIniLine(raw);
     switch (line.kind) {
       case IniLineKind::Blank:
       case IniLineKind::Comment:
         return;
-      case IniLineKind::Other:
-        index.other_.push_back({number, std::string(trimBlanks(line.text))});
+      case IniLineKind::Other: {
+        const std::string_view trimmed = trimBlanks(line.text);
+        if (index.other_.size() < kKeptLines)
+          index.other_.push_back({number, std::string(trimmed)});
+        else
+          ++(trimmed.front() == '[' ? index.dropped_.brokenHeaders : index.dropped_.otherLines);
         return;
+      }
       case IniLineKind::Section: {
         IndexedSection s;
         s.name = std::string(line.name);
@@ -58,6 +70,10 @@ IniIndex IniIndex::build(std::string_view raw) {
         return;
       }
       case IniLineKind::Key: {
+        if (index.sections_.empty() && index.outside_.size() >= kKeptLines) {
+          if (!isSeparator(line.name, line.value)) ++index.dropped_.keysOutside;
+          return;
+        }
         IndexedKey k{std::string(line.name), foldIniName(line.name), std::string(line.value), number};
         if (index.sections_.empty()) {
           index.outside_.push_back(std::move(k));

@@ -17,6 +17,9 @@ struct IndexedKey {
   std::string folded;  // as compared
   std::string value;   // decoded, not cut
   std::size_t line = 0;
+  // The sample file's separator lines ("=====...") are keys without a name
+  // that the program writes itself; no reader looks them up.
+  bool isSeparator() const;
 };
 
 struct IndexedSection {
@@ -36,13 +39,22 @@ struct IndexedLine {
 
 class IniIndex {
  public:
+  // The file's bytes: UTF-8, else Windows-1252 (see decodeIniBytes).
   static IniIndex build(std::string_view bytes);
 
   const std::vector<IndexedSection>& sections() const { return sections_; }
-  // Key lines before the first section header.
+  // Key lines before the first section header, and lines that are neither a
+  // section, a key, a comment nor blank: the first kKeptLines of each, as
+  // findings list only the first few; the rest are only counted.
+  static constexpr std::size_t kKeptLines = 1000;
   const std::vector<IndexedKey>& keysOutside() const { return outside_; }
-  // Lines that are neither a section, a key, a comment nor blank.
   const std::vector<IndexedLine>& otherLines() const { return other_; }
+  struct Dropped {
+    std::size_t keysOutside = 0;    // separator lines not counted
+    std::size_t otherLines = 0;     // that do not begin with '['
+    std::size_t brokenHeaders = 0;  // that do
+  };
+  const Dropped& dropped() const { return dropped_; }
 
   // The first section of that name (compared as the reader does); nullptr when none.
   const IndexedSection* section(std::string_view name) const;
@@ -61,6 +73,7 @@ class IniIndex {
   std::vector<IndexedSection> sections_;
   std::vector<IndexedKey> outside_;
   std::vector<IndexedLine> other_;
+  Dropped dropped_;
   std::unordered_map<std::string, std::size_t> firstSection_;  // folded name -> index
   bool utf8_ = true;
   std::size_t firstNonUtf8_ = 0, firstUtf8_ = 0;
