@@ -209,6 +209,18 @@ TEST_F(MediumCheckTest, LongNamesAreCutAndGetNoSuggestion) {
   EXPECT_EQ(findings[1].text, "[" + shown + "] is never read");
 }
 
+TEST(TerminalText, EveryControlCharacterIsShownEscaped) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"programme\\rech\x1B]0;pwned\x07ner.sh", "programme\\rech\\x1B]0;pwned\\x07ner.sh"},
+      {"a\tb\rc\nd\x7F", "a\\x09b\\x0Dc\\x0Ad\\x7F"},
+      {"Grüße \xE2\x80\xA6", "Grüße \xE2\x80\xA6"},         // characters stay
+      {"\xC2\x9B" "31m", "\\u009B31m"},                         // a C1 control in UTF-8
+      {"\xFF\x9B\xC3", "\\xFF\\x9B\\xC3"},                   // bytes that are no character
+  };
+  for (const auto& [text, shown] : cases) EXPECT_EQ(terminalText(text), shown);
+  EXPECT_EQ(formatFinding({3, E, "x\x1By"}), "Tavilo.ini:3: error: x\\x1By");
+}
+
 TEST_F(MediumCheckTest, TheSampleFileHasOnlyItsPlaceholderLocations) {
   // The program's own sample: its separators, Erstellt mit and Erstell-Datum
   // are no findings; its Location c:\ names nothing on a medium.

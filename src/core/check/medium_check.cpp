@@ -1,9 +1,11 @@
 #include "core/check/medium_check.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "core/check/check_context.h"
 #include "core/ini/config_file.h"
+#include "core/ini/ini_text.h"
 #include "core/text.h"
 #include "platform/platform.h"
 
@@ -145,7 +147,34 @@ std::string formatFinding(const Finding& finding) {
   std::string out = "Tavilo.ini:";
   if (finding.line > 0) out += std::to_string(finding.line) + ":";
   out += finding.severity == Severity::Error ? " error: " : " warning: ";
-  return out + finding.text;
+  return out + terminalText(finding.text);
+}
+
+std::string terminalText(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  char escape[8];
+  for (std::size_t i = 0; i < text.size();) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    std::size_t length = 1;
+    if (b >= 0x80) {
+      length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+      if (i + length > text.size() || !isValidUtf8(text.substr(i, length))) length = 0;
+    }
+    if (length == 0 || b < 0x20 || b == 0x7F) {
+      std::snprintf(escape, sizeof escape, "\\x%02X", b);  // a control, or a byte that is no character
+      out += escape;
+      ++i;
+    } else if (b == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0) {
+      std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned char>(text[i + 1]));  // U+0080..U+009F
+      out += escape;
+      i += 2;
+    } else {
+      out.append(text.substr(i, length));
+      i += length;
+    }
+  }
+  return out;
 }
 
 std::string summaryLine(const MediumCheck& check) {

@@ -38,8 +38,12 @@ MediumCheck checkMedium(const std::string& folder);
 // Checks configuration bytes as if they stood in `programDir` (one trailing '/').
 std::vector<Finding> checkConfiguration(std::string bytes, const std::string& programDir);
 
-// "Tavilo.ini:12: error: text", or "Tavilo.ini: error: text" for line 0.
+// "Tavilo.ini:12: error: text", or "Tavilo.ini: error: text" for line 0, with
+// every control character shown escaped (see terminalText).
 std::string formatFinding(const Finding& finding);
+// The text safe for a terminal: control characters (C0, DEL, C1) and bytes
+// that are not UTF-8 become visible escapes such as \x1B and \u009B.
+std::string terminalText(std::string_view text);
 // "2 errors, 1 warning" or "no errors, no warnings".
 std::string summaryLine(const MediumCheck& check);
 
