@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <string>
 
@@ -12,6 +13,7 @@
 #include "core/ini/config_file.h"
 #include "core/ini/default_ini.h"
 #include "core/ini/ini_document.h"
+#include "platform/platform.h"
 #include "support/as_user.h"
 #include "support/temp_tree.h"
 
@@ -123,12 +125,38 @@ void expectWriteError(const core::ConfigFile& ini, const char* what) {
   }
 }
 
+std::string writeError(const core::ConfigFile& ini) {
+  try {
+    ini.WriteDefaultIni();
+  } catch (const core::Error& e) {
+    return e.what();
+  }
+  return "(no error)";
+}
+
 TEST_F(ConfigFileTest, WriteFailsWhereNothingCanBeWritten) {
   expectWriteError(core::ConfigFile(path("fehlt/Tavilo.ini")), "missing parent folder");
   makeFolder("Tavilo.ini");
-  expectWriteError(core::ConfigFile(path("Tavilo.ini")), "a folder in the way");
+  EXPECT_EQ(writeError(core::ConfigFile(path("Tavilo.ini"))), path("Tavilo.ini") + " ist ein Ordner");
   EXPECT_EQ(names(), std::vector<std::string>{"Tavilo.ini"});
   EXPECT_TRUE(names("Tavilo.ini").empty());
+}
+
+// An author's link stays as it is, whether it leads nowhere or in a circle,
+// and nothing is written where it leads.
+TEST_F(ConfigFileTest, TheSampleIsNeverWrittenThroughOrOverALink) {
+  makeFolder("cd");
+  makeFolder("gemeinsam");
+  ASSERT_EQ(::symlink("../gemeinsam/Tavilo.ini", path("cd/Tavilo.ini").c_str()), 0);
+  EXPECT_EQ(writeError(core::ConfigFile(path("cd/Tavilo.ini"))),
+            path("cd/Tavilo.ini") + " verweist auf eine Datei, die es nicht gibt (../gemeinsam/Tavilo.ini)");
+  EXPECT_TRUE(names("gemeinsam").empty());
+  ASSERT_EQ(::symlink("Tavilo2.ini", path("Tavilo.ini").c_str()), 0);
+  ASSERT_EQ(::symlink("Tavilo.ini", path("Tavilo2.ini").c_str()), 0);
+  EXPECT_EQ(writeError(core::ConfigFile(path("Tavilo.ini"))),
+            path("Tavilo.ini") + " ist eine Verknüpfung, die im Kreis verweist (auf Tavilo2.ini)");
+  EXPECT_EQ(tavilo::platform::linkTarget(path("cd/Tavilo.ini")), "../gemeinsam/Tavilo.ini");
+  EXPECT_EQ(tavilo::platform::linkTarget(path("Tavilo.ini")), "Tavilo2.ini");
 }
 
 // Root writes into any folder, so the read-only medium is a folder that a

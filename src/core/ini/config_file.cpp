@@ -1,6 +1,7 @@
 #include "core/ini/config_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <utility>
 
@@ -30,6 +31,21 @@ bool readFileBytes(const std::string& path, std::string& bytes) {
   return true;
 }
 
+// Why no sample file is written where something already stands.
+std::string whatIsInTheWay(const std::string& path) {
+  const platform::FileStatus here = platform::fileStatus(path, false);
+  if (here.isFolder) return formatMessage("%s ist ein Ordner", path);
+  if (here.isLink) {
+    const std::string target = platform::linkTarget(path);
+    const std::string folder = path.substr(0, path.rfind('/') + 1);
+    const std::string reached = !target.empty() && target.front() == '/' ? target : folder + target;
+    if (platform::fileStatus(reached, false).valid)
+      return formatMessage("%s ist eine Verknüpfung, die im Kreis verweist (auf ", path) + target + ")";
+    return formatMessage("%s verweist auf eine Datei, die es nicht gibt (", path) + target + ")";
+  }
+  return formatMessage("nach %s kann nicht geschrieben werden", path);
+}
+
 }  // namespace
 
 ConfigFile::ConfigFile(std::string path) : path_(std::move(path)) {}
@@ -50,19 +66,19 @@ bool ConfigFile::exists() const { return platform::fileExists(path_); }
 
 void ConfigFile::WriteDefaultIni() const {
   const std::string text = defaultIniText(platform::localDateTimeText());
-  const auto slash = path_.rfind('/');
-  const std::string folder = slash == std::string::npos ? std::string(".") : path_.substr(0, slash + 1);
-
-  // Written beside the target and renamed over it, so that a full disk or a
-  // failing write never leaves a cut sample file that would then be read.
-  platform::File file = platform::File::createTemporary(folder);
-  bool ok = file.isOpen();
-  if (ok) {
-    ok = file.writeAll(text.data(), text.size()) && file.setPermissions(0644) && file.close();
-    ok = ok && platform::renamePath(file.name(), path_);
-    if (!ok) platform::removeFile(file.name());
+  // Only where nothing at all stands under the name: an author's link, even
+  // one that leads nowhere, stays as it is.
+  platform::File file = platform::File::createNew(path_, 0644);
+  if (!file.isOpen()) {
+    if (file.error() == EEXIST) throw Error(whatIsInTheWay(path_));
+    throw Error(formatMessage("nach %s kann nicht geschrieben werden", path_));
   }
-  if (!ok) throw Error(formatMessage("nach %s kann nicht geschrieben werden", path_));
+  // A file that could not be written whole goes again, so that no cut sample is read.
+  if (!file.writeAll(text.data(), text.size()) || !file.close()) {
+    file = platform::File();
+    platform::removeFile(path_);
+    throw Error(formatMessage("nach %s kann nicht geschrieben werden", path_));
+  }
 }
 
 }  // namespace tavilo::core
