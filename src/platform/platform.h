@@ -90,6 +90,7 @@ struct FileStatus {
   bool isRegular = false;
   bool isFolder = false;
   bool isLink = false;        // only when links are not followed
+  bool isFifo = false, isDevice = false, isSocket = false;
   int permissions = 0;        // mode & 07777
   std::int64_t size = 0;
   FileTime modified;

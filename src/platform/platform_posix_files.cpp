@@ -21,6 +21,9 @@ FileStatus statusFrom(const struct stat& st) {
   s.isRegular = S_ISREG(st.st_mode);
   s.isFolder = S_ISDIR(st.st_mode);
   s.isLink = S_ISLNK(st.st_mode);
+  s.isFifo = S_ISFIFO(st.st_mode);
+  s.isDevice = S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode);
+  s.isSocket = S_ISSOCK(st.st_mode);
   s.permissions = static_cast<int>(st.st_mode & 07777);
   s.size = static_cast<std::int64_t>(st.st_size);
   s.modified = {static_cast<std::int64_t>(st.st_mtim.tv_sec), static_cast<std::int64_t>(st.st_mtim.tv_nsec), true};

@@ -13,6 +13,7 @@
 #include "core/ini/config_file.h"
 #include "core/ini/default_ini.h"
 #include "core/ini/ini_document.h"
+#include "core/start_settings.h"
 #include "platform/platform.h"
 #include "support/as_user.h"
 #include "support/temp_tree.h"
@@ -87,6 +88,50 @@ TEST_F(ConfigFileTest, MissingOrUnusableFileReadsEmpty) {
   EXPECT_EQ(folder.read().ReadIniString("Programm", "Version"), "");
   ASSERT_EQ(::mkfifo(path("fifo.ini").c_str(), 0644), 0);
   EXPECT_EQ(core::ConfigFile(path("fifo.ini")).read().ReadIniString("Programm", "Version"), "");
+}
+
+TEST_F(ConfigFileTest, ReadingSaysWhatKeptTheFileFromBeingRead) {
+  using Outcome = core::ConfigBytes::Outcome;
+  using Kind = core::ConfigBytes::Kind;
+  makeFolder("ordner.ini");
+  ASSERT_EQ(::mkfifo(path("fifo.ini").c_str(), 0644), 0);
+  ASSERT_EQ(::symlink("/dev/zero", path("null.ini").c_str()), 0);
+  ASSERT_EQ(::symlink("fehlt.ini", path("ins-leere.ini").c_str()), 0);
+  writeFile("gross.ini", "");
+  ASSERT_EQ(::truncate(path("gross.ini").c_str(), core::kMaxIniBytes + 1), 0);
+  writeFile("genau.ini", "");
+  ASSERT_EQ(::truncate(path("genau.ini").c_str(), core::kMaxIniBytes), 0);
+  const struct {
+    const char* name;
+    Outcome outcome;
+    Kind kind;
+    bool cut;
+  } cases[] = {
+      {"fehlt.ini", Outcome::Missing, Kind::Other, false},
+      {"ins-leere.ini", Outcome::Missing, Kind::Other, false},
+      {"ordner.ini", Outcome::NotAFile, Kind::Folder, false},
+      {"fifo.ini", Outcome::NotAFile, Kind::Fifo, false},
+      {"null.ini", Outcome::NotAFile, Kind::Device, false},
+      {"gross.ini", Outcome::Read, Kind::Other, true},
+      {"genau.ini", Outcome::Read, Kind::Other, false},
+  };
+  for (const auto& c : cases) {
+    const core::ConfigBytes r = core::ConfigFile(path(c.name)).readFile();
+    EXPECT_EQ(r.outcome, c.outcome) << c.name;
+    EXPECT_EQ(r.kind, c.kind) << c.name;
+    EXPECT_EQ(r.cut, c.cut) << c.name;
+  }
+
+  writeFile("Tavilo.ini", "[Programm]\r\nVersion=4.02\r\n");
+  ASSERT_EQ(::chmod(path("Tavilo.ini").c_str(), 0), 0);
+  const auto child = tavilo::testing::runAsNormalUser([&](int out) {
+    const core::ConfigBytes r = core::ConfigFile(path("Tavilo.ini")).readFile();
+    tavilo::testing::writeText(out, core::startRefusal(r, false).value_or("(accepted)"));
+    return r.outcome == Outcome::Unreadable ? 0 : 1;
+  });
+  ASSERT_NE(child.exitCode, 125) << "cannot drop to the normal user";
+  EXPECT_EQ(child.exitCode, 0);
+  EXPECT_EQ(child.output, "Die Tavilo.INI \nkann nicht gelesen werden:\nZugriff verweigert.");
 }
 
 TEST_F(ConfigFileTest, TheDemoMediumInWindows1252) {

@@ -209,6 +209,26 @@ TEST_F(MediumCheckTest, LongNamesAreCutAndGetNoSuggestion) {
   EXPECT_EQ(findings[1].text, "[" + shown + "] is never read");
 }
 
+TEST_F(MediumCheckTest, TheEncodingAndNulBytesAreNamed) {
+  std::string utf16 = "\xFF\xFE";
+  for (const char c : medium()) utf16 += std::string{c, '\0'};
+  std::vector<Finding> findings = check(utf16);
+  ASSERT_EQ(findings.size(), 1u) << listed(findings);
+  EXPECT_EQ(formatFinding(findings[0]),
+            "Tavilo.ini: warning: the file is UTF-16 little-endian text: the menu reads it, as Windows does, but "
+            "other programs may not; UTF-8 or Windows-1252 is read everywhere");
+
+  findings = check(medium(20, std::string("Location=doku\\info.txt\0.bak", 26)));
+  ASSERT_EQ(findings.size(), 1u) << listed(findings);
+  EXPECT_EQ(formatFinding(findings[0]), "Tavilo.ini:20: error: the line holds a NUL byte: the menu reads it only "
+                                        "up to there");
+  findings = check(utf16.substr(2));  // UTF-16 without its mark: NUL bytes everywhere
+  EXPECT_NE(listed(findings).find("Tavilo.ini:1: error: the line holds a NUL byte: the menu reads it only up to "
+                                  "there (is the file UTF-16 without a byte-order mark?"),
+            std::string::npos)
+      << listed(findings);
+}
+
 TEST(TerminalText, EveryControlCharacterIsShownEscaped) {
   const std::pair<std::string, std::string> cases[] = {
       {"programme\\rech\x1B]0;pwned\x07ner.sh", "programme\\rech\\x1B]0;pwned\\x07ner.sh"},

@@ -87,6 +87,19 @@ void checkLines(CheckContext& ctx) {
     checkKeys(ctx, s);
   }
 
+  if (!index.utf16().empty())
+    ctx.warning(0, "the file is " + index.utf16() + " text: the menu reads it, as Windows does, but other "
+                   "programs may not; UTF-8 or Windows-1252 is read everywhere");
+  constexpr const char* kNul = "lines with a NUL byte";
+  for (const std::size_t line : index.nulLines())
+    ctx.error(line,
+              std::string("the line holds a NUL byte: the menu reads it only up to there") +
+                  (index.maybeUtf16() ? " (is the file UTF-16 without a byte-order mark? the menu reads UTF-16 "
+                                        "only with one)"
+                                      : ""),
+              kNul);
+  ctx.countMore(Severity::Error, kNul, index.dropped().nulLines);
+
   if (!index.utf8() && index.firstUtf8Line() != 0)
     ctx.warning(index.firstNonUtf8Line(),
                 "this line is not UTF-8, so the whole file is read as Windows-1252 and its UTF-8 characters "

@@ -30,7 +30,11 @@ bool IndexedKey::isSeparator() const { return core::isSeparator(name, value); }
 
 IniIndex IniIndex::build(std::string_view raw) {
   IniIndex index;
-  const std::string_view bytes = withoutBom(raw);
+  const std::optional<std::string> utf16 = fromUtf16(raw);
+  if (utf16) index.utf16_ = raw.starts_with("\xFF\xFE") ? "UTF-16 little-endian" : "UTF-16 big-endian";
+  // Text in UTF-16 without a mark has a NUL byte beside each ASCII character.
+  index.maybeUtf16_ = !utf16 && raw.size() >= 2 && (raw[0] == '\0') != (raw[1] == '\0');
+  const std::string_view bytes = utf16 ? std::string_view(*utf16) : withoutBom(raw);
   index.utf8_ = isValidUtf8(bytes);
   if (!index.utf8_) {
     forEachIniLine(bytes, [&](std::size_t number, std::string_view line) {
@@ -45,6 +49,10 @@ IniIndex IniIndex::build(std::string_view raw) {
   const std::string decoded = index.utf8_ ? std::string() : fromWindows1252(bytes);
   const std::string_view text = index.utf8_ ? bytes : std::string_view(decoded);
   forEachIniLine(text, [&](std::size_t number, std::string_view raw) {
+    if (raw.find('\0') != std::string_view::npos) {
+      if (index.nulLines_.size() < kKeptLines) index.nulLines_.push_back(number);
+      else ++index.dropped_.nulLines;
+    }
     const IniLine line = classifyIniLine(raw);
     switch (line.kind) {
       case IniLineKind::Blank:

@@ -116,6 +116,12 @@ MediumCheck checkMedium(const std::string& folder) {
   const std::string dir = folder.back() == '/' ? folder : folder + '/';
   const std::string path = dir + "Tavilo.ini";
   const platform::FileStatus status = platform::fileStatus(path, true);
+  const platform::FileStatus here = platform::fileStatus(path, false);
+  if (!status.valid && here.isLink) {
+    check.unreadable = path + " is a link to " + platform::linkTarget(path) +
+                       ", which leads to no file (the menu writes no sample file over it and ends)";
+    return check;
+  }
   if (!status.valid) {
     // The menu opens exactly this name; any other spelling is not seen.
     for (const platform::DirEntry& e : platform::listFolder(dir)) {
@@ -127,17 +133,22 @@ MediumCheck checkMedium(const std::string& folder) {
     check.unreadable = "there is no Tavilo.ini in " + folder + " (the menu would write a sample file in its place)";
     return check;
   }
-  if (!status.isRegular) {
-    check.unreadable = path + " is not a file";
+  ConfigBytes file = ConfigFile(path).readFile();
+  if (file.outcome == ConfigBytes::Outcome::NotAFile) {
+    const char* what = status.isFolder ? "a folder"
+                       : status.isFifo ? "a named pipe (FIFO)"
+                       : status.isDevice ? "a device"
+                       : status.isSocket ? "a socket"
+                                         : "something else";
+    check.unreadable = path + " is not a regular file but " + what + " (the menu says so and ends)";
     return check;
   }
-  const std::optional<std::string> bytes = ConfigFile(path).readBytes();
-  if (!bytes) {
-    check.unreadable = path + " cannot be read";
+  if (file.outcome != ConfigBytes::Outcome::Read) {
+    check.unreadable = path + " cannot be read: " + platform::errorText(file.error) + " (the menu says so and ends)";
     return check;
   }
-  check.findings = checkConfiguration(std::move(*bytes), dir);
-  if (static_cast<std::size_t>(status.size) > kMaxIniBytes)
+  check.findings = checkConfiguration(std::move(file.bytes), dir);
+  if (file.cut)
     check.findings.insert(check.findings.begin(),
                           {0, Severity::Error, "the file is larger than 64 MiB: the menu reads only its beginning"});
   return check;

@@ -13,22 +13,12 @@ namespace tavilo::core {
 
 namespace {
 
-// false when the file cannot be opened or a read fails.
-bool readFileBytes(const std::string& path, std::string& bytes) {
-  platform::File file = platform::File::openRead(path);
-  if (!file.isOpen()) return false;
-  const platform::FileStatus status = file.status();
-  if (!status.isRegular) return false;
-  bytes.reserve(std::min(static_cast<std::size_t>(std::max<std::int64_t>(status.size, 0)), kMaxIniBytes));
-  char buffer[64 * 1024];
-  while (bytes.size() < kMaxIniBytes) {
-    const std::size_t want = std::min(sizeof buffer, kMaxIniBytes - bytes.size());
-    const std::int64_t n = file.read(buffer, want);
-    if (n < 0) return false;
-    if (n == 0) break;
-    bytes.append(buffer, static_cast<std::size_t>(n));
-  }
-  return true;
+ConfigBytes::Kind kindOf(const platform::FileStatus& status) {
+  if (status.isFolder) return ConfigBytes::Kind::Folder;
+  if (status.isFifo) return ConfigBytes::Kind::Fifo;
+  if (status.isDevice) return ConfigBytes::Kind::Device;
+  if (status.isSocket) return ConfigBytes::Kind::Socket;
+  return ConfigBytes::Kind::Other;
 }
 
 // Why no sample file is written where something already stands.
@@ -50,6 +40,47 @@ std::string whatIsInTheWay(const std::string& path) {
 
 ConfigFile::ConfigFile(std::string path) : path_(std::move(path)) {}
 
+ConfigBytes ConfigFile::readFile() const {
+  using Outcome = ConfigBytes::Outcome;
+  ConfigBytes r;
+  platform::File file = platform::File::openRead(path_);
+  if (!file.isOpen()) {
+    // A link that leads nowhere (or in a circle) is as good as no file.
+    r.outcome = file.error() == ENOENT || file.error() == ELOOP ? Outcome::Missing : Outcome::Unreadable;
+    r.error = file.error();
+    return r;
+  }
+  const platform::FileStatus status = file.status();
+  if (!status.valid) {
+    r.outcome = Outcome::Unreadable;
+    r.error = file.error();
+    return r;
+  }
+  if (!status.isRegular) {
+    r.outcome = Outcome::NotAFile;
+    r.kind = kindOf(status);
+    return r;
+  }
+  std::string& bytes = r.bytes;
+  bytes.reserve(std::min(static_cast<std::size_t>(std::max<std::int64_t>(status.size, 0)), kMaxIniBytes));
+  char buffer[64 * 1024];
+  while (bytes.size() < kMaxIniBytes) {
+    const std::size_t want = std::min(sizeof buffer, kMaxIniBytes - bytes.size());
+    const std::int64_t n = file.read(buffer, want);
+    if (n < 0) {
+      r.outcome = Outcome::Unreadable;
+      r.error = file.error();
+      r.bytes.clear();
+      return r;
+    }
+    if (n == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  r.outcome = Outcome::Read;
+  r.cut = bytes.size() == kMaxIniBytes && file.read(buffer, 1) > 0;
+  return r;
+}
+
 IniDocument ConfigFile::read() const {
   std::optional<std::string> bytes = readBytes();
   if (!bytes) return {};
@@ -57,9 +88,9 @@ IniDocument ConfigFile::read() const {
 }
 
 std::optional<std::string> ConfigFile::readBytes() const {
-  std::string bytes;
-  if (!readFileBytes(path_, bytes)) return std::nullopt;
-  return bytes;
+  ConfigBytes r = readFile();
+  if (r.outcome != ConfigBytes::Outcome::Read) return std::nullopt;
+  return std::move(r.bytes);
 }
 
 bool ConfigFile::exists() const { return platform::fileExists(path_); }
