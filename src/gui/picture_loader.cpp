@@ -3,46 +3,87 @@
 #include <FL/Fl_Image.H>
 
 #include <cstring>
+#include <memory>
+#include <optional>
 #include <vector>
+
+#include "platform/platform.h"
 
 namespace tavilo::gui {
 
 namespace {
 
-// An image that draws from a decoded picture's own pixel buffer.
+// Decoded pixels as an image draws them: 3 bytes a pixel, or 4 with alpha.
+struct Pixels {
+  std::vector<std::uint8_t> bytes;
+  int width = 0, height = 0, depth = 3;
+  int fullWidth = 0, fullHeight = 0;
+};
+
+// An image that draws from decoded pixels it shares with other images of the same file.
 class PictureImage : public Fl_RGB_Image {
  public:
-  PictureImage(std::vector<std::uint8_t>&& pixels, int width, int height, int depth, int fullWidth, int fullHeight)
-      : Fl_RGB_Image(pixels.data(), width, height, depth),
-        pixels_(std::move(pixels)),  // a moved vector keeps its buffer
-        fullWidth_(fullWidth),
-        fullHeight_(fullHeight) {}
+  explicit PictureImage(std::shared_ptr<const Pixels> p)
+      : Fl_RGB_Image(p->bytes.data(), p->width, p->height, p->depth), pixels_(std::move(p)) {}
 
-  int fullWidth() const { return fullWidth_; }
-  int fullHeight() const { return fullHeight_; }
+  int fullWidth() const { return pixels_->fullWidth; }
+  int fullHeight() const { return pixels_->fullHeight; }
 
  private:
-  std::vector<std::uint8_t> pixels_;
-  int fullWidth_, fullHeight_;
+  std::shared_ptr<const Pixels> pixels_;
 };
+
+std::shared_ptr<const Pixels> pixelsFrom(core::Picture&& picture) {
+  auto p = std::make_shared<Pixels>();
+  p->width = picture.width;
+  p->height = picture.height;
+  p->depth = picture.hasAlpha ? 4 : 3;
+  p->fullWidth = picture.fullWidth > 0 ? picture.fullWidth : picture.width;
+  p->fullHeight = picture.fullHeight > 0 ? picture.fullHeight : picture.height;
+  p->bytes = std::move(picture.rgba);
+  if (p->depth == 3) {
+    // Each pixel moves to a place at or before its own: in place, front to back.
+    const std::size_t count = static_cast<std::size_t>(p->width) * p->height;
+    std::uint8_t* b = p->bytes.data();
+    for (std::size_t i = 1; i < count; ++i) std::memmove(b + i * 3, b + i * 4, 3);
+    p->bytes.resize(count * 3);  // keeps the buffer
+  }
+  return p;
+}
+
+// Pictures that some image still shows, by file: loading the same unchanged
+// file again shares their pixels instead of decoding it anew. The start-up
+// and every activation load the entry's picture twice, and the image window
+// loads the one the main window shows.
+struct Shown {
+  std::string path;
+  std::optional<core::PictureFormat> format;  // forced; by the extension when empty
+  platform::FileStatus status;
+  std::weak_ptr<const Pixels> pixels;
+};
+
+std::unique_ptr<Fl_RGB_Image> load(const std::string& path, std::optional<core::PictureFormat> format) {
+  static std::vector<Shown> shown;
+  std::erase_if(shown, [](const Shown& s) { return s.pixels.expired(); });
+  const platform::FileStatus status = platform::fileStatus(path, true);
+  for (const Shown& s : shown) {
+    if (s.path != path || s.format != format || !status.valid || !status.isRegular) continue;
+    if (s.status.identity != status.identity || s.status.size != status.size || s.status.modified != status.modified)
+      continue;
+    if (std::shared_ptr<const Pixels> pixels = s.pixels.lock()) return std::make_unique<PictureImage>(pixels);
+  }
+  core::Picture picture = format ? core::decodePictureFile(path, *format) : core::decodePictureFile(path);
+  if (picture.width <= 0 || picture.height <= 0) return nullptr;
+  std::shared_ptr<const Pixels> pixels = pixelsFrom(std::move(picture));
+  shown.push_back({path, format, status, pixels});
+  return std::make_unique<PictureImage>(std::move(pixels));
+}
 
 }  // namespace
 
 std::unique_ptr<Fl_RGB_Image> toFlImage(core::Picture&& picture) {
   if (picture.width <= 0 || picture.height <= 0) return nullptr;
-  const int depth = picture.hasAlpha ? 4 : 3;
-  const std::size_t count = static_cast<std::size_t>(picture.width) * picture.height;
-  std::vector<std::uint8_t> pixels = std::move(picture.rgba);
-  if (depth == 3) {
-    // Each pixel moves to a place at or before its own: in place, front to back.
-    std::uint8_t* p = pixels.data();
-    for (std::size_t i = 1; i < count; ++i) std::memmove(p + i * 3, p + i * 4, 3);
-    pixels.resize(count * 3);  // keeps the buffer
-  }
-  const int fullWidth = picture.fullWidth > 0 ? picture.fullWidth : picture.width;
-  const int fullHeight = picture.fullHeight > 0 ? picture.fullHeight : picture.height;
-  return std::make_unique<PictureImage>(std::move(pixels), picture.width, picture.height, depth, fullWidth,
-                                        fullHeight);
+  return std::make_unique<PictureImage>(pixelsFrom(std::move(picture)));
 }
 
 std::unique_ptr<Fl_RGB_Image> toFlImage(const core::Picture& picture) { return toFlImage(core::Picture(picture)); }
@@ -93,12 +134,8 @@ int fullHeightOf(const Fl_RGB_Image& image) {
   return p ? p->fullHeight() : image.h();
 }
 
-std::unique_ptr<Fl_RGB_Image> loadPicture(const std::string& path) {
-  return toFlImage(core::decodePictureFile(path));
-}
+std::unique_ptr<Fl_RGB_Image> loadPicture(const std::string& path) { return load(path, std::nullopt); }
 
-std::unique_ptr<Fl_RGB_Image> loadGifPicture(const std::string& path) {
-  return toFlImage(core::decodePictureFile(path, core::PictureFormat::Gif));
-}
+std::unique_ptr<Fl_RGB_Image> loadGifPicture(const std::string& path) { return load(path, core::PictureFormat::Gif); }
 
 }  // namespace tavilo::gui

@@ -1,6 +1,6 @@
 // Pictures from files as FLTK images. The decoders are core's; an image made
-// from a decoded picture takes over its pixel memory, so that a picture is
-// held once.
+// from a decoded picture takes over its pixel memory, and images of one file
+// share it, so that a picture is held once.
 #ifndef TAVILO_GUI_PICTURE_LOADER_H
 #define TAVILO_GUI_PICTURE_LOADER_H
 
@@ -29,6 +29,8 @@ int fullHeightOf(const Fl_RGB_Image& image);
 
 // The decoder chosen by the file's extension; throws core::Error (see
 // core::decodePictureFile) for an unknown extension or an unreadable file.
+// An unchanged file that an image still shows is not decoded again: the new
+// image shares that image's pixels.
 std::unique_ptr<Fl_RGB_Image> loadPicture(const std::string& path);
 // The same with the GIF decoder, whatever the extension says (LoadGifPicture).
 std::unique_ptr<Fl_RGB_Image> loadGifPicture(const std::string& path);

@@ -92,6 +92,17 @@ TEST_F(PictureLoaderFiles, LoadsByExtensionOrForcedGif) {
   EXPECT_THROW(loadGifPicture(path("foto.jpg")), core::Error);
 }
 
+TEST_F(PictureLoaderFiles, ImagesOfOneUnchangedFileShareTheirPixels) {
+  writeFile("foto.jpg", demo::encodeJpeg(testing::samplePicture(8, 8)));
+  const auto first = loadPicture(path("foto.jpg"));
+  const auto again = loadPicture(path("foto.jpg"));
+  EXPECT_EQ(again->data()[0], first->data()[0]);
+  writeFile("foto.jpg", demo::encodeJpeg(testing::samplePicture(9, 8)));  // changed: decoded anew
+  const auto changed = loadPicture(path("foto.jpg"));
+  EXPECT_NE(changed->data()[0], first->data()[0]);
+  EXPECT_EQ(changed->w(), 9);
+}
+
 TEST(NoPicture, ACalmPictureWithItsCaption) {
   ASSERT_EQ(exactColourProblem(), "");
   Fl_RGB_Image* img = keinBildBack();

@@ -44,9 +44,14 @@ TImage::TImage(int x, int y, int w, int h, const char* label) : Fl_Widget(x, y, 
 TImage::~TImage() = default;
 
 void TImage::Picture(std::unique_ptr<Fl_RGB_Image> image, bool bitmapKey) {
+  // The same file loaded again shares its pixels: what was drawn still holds.
+  const bool same = picture_ && image && picture_->data() && image->data() &&
+                    picture_->data()[0] == image->data()[0] && picture_->w() == image->w() &&
+                    picture_->h() == image->h() && picture_->d() == image->d() && picture_->ld() == image->ld() &&
+                    bitmapKey_ == bitmapKey;
   picture_ = std::move(image);
   bitmapKey_ = picture_ && bitmapKey;
-  changed();
+  if (!same) changed();
 }
 
 void TImage::AssignPicture(const Fl_RGB_Image& image) { Picture(toFlImage(fromFlImage(image))); }
