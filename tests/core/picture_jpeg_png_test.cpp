@@ -136,6 +136,14 @@ TEST(JpegDecoder, RefusesAPictureOfMoreScansThanItsSizeAllows) {
   const std::string large = demo::encodeJpeg(quadrants(4096, 2048), {.quality = 50, .progressive = true});
   EXPECT_EQ(errorOf([&] { decodeJpeg(repeatLastScan(large, 100)); }),
             "Das JPEG-Bild hat zu viele Durchläufe: mehr als 31 bei 4096 x 2048 Bildpunkten.");
+  // A progressive picture keeps all its coefficients while it is read: beyond
+  // the decoder's memory it is refused, however few its scans.
+  std::string huge = large;
+  const std::size_t sof = huge.find("\xFF\xC2");
+  ASSERT_NE(sof, std::string::npos);
+  huge[sof + 7] = '\x40', huge[sof + 8] = '\x00';  // width 16384
+  EXPECT_EQ(errorOf([&] { decodeJpeg(huge); }),
+            "Das schrittweise aufgebaute JPEG-Bild ist zu groß (16384 x 2048 Bildpunkte).");
 }
 
 std::string writePng(const Picture& p, png_uint_32 format, const std::vector<std::uint8_t>& buffer,

@@ -29,10 +29,10 @@ constexpr long kMaxDecoderMemory = 96L << 20;
 constexpr int kMaxScans = 256;
 // Pixels times passes (each scan, and the output pass), about a second's work:
 // a 4096 x 4096 picture may have 15 scans, a 2048 x 2048 one 63, and one of
-// 1024 x 1024 the full 256.
+// 1024 x 512 or fewer pixels the full 256.
 constexpr std::uint64_t kMaxWork = 1ull << 28;
 
-enum class Failure { None, Damaged, TooLarge, TooMuchWork };
+enum class Failure { None, Damaged, TooLarge, TooLargeProgressive, TooMuchWork };
 
 struct ErrorManager {
   jpeg_error_mgr base;
@@ -66,7 +66,8 @@ extern "C" void onJpegError(j_common_ptr cinfo) {
   auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
   // The coefficients of a large progressive picture exceed the decoder's memory.
   if (err->base.msg_code == JERR_NO_BACKING_STORE || err->base.msg_code == JERR_OUT_OF_MEMORY)
-    err->failure = Failure::TooLarge;
+    err->failure = reinterpret_cast<j_decompress_ptr>(cinfo)->progressive_mode ? Failure::TooLargeProgressive
+                                                                                : Failure::TooLarge;
   std::longjmp(err->jump, 1);
 }
 
@@ -182,6 +183,9 @@ Picture decodeJpeg(std::string_view bytes) {
   std::vector<JSAMPLE> row;
   if (!runDecoder(session, bytes, picture, row)) {
     if (session.err.failure == Failure::TooLarge) picture_detail::throwTooLarge(session.width, session.height);
+    if (session.err.failure == Failure::TooLargeProgressive)
+      throw Error("Das schrittweise aufgebaute JPEG-Bild ist zu groß (" + std::to_string(session.width) + " x " +
+                  std::to_string(session.height) + " Bildpunkte).");
     if (session.err.failure == Failure::TooMuchWork)
       throw Error("Das JPEG-Bild hat zu viele Durchläufe: mehr als " + std::to_string(session.scanLimit) + " bei " +
                   std::to_string(session.width) + " x " + std::to_string(session.height) + " Bildpunkten.");
