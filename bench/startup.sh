@@ -18,7 +18,7 @@ cp -r "$root/examples/demo-medium" "$medium"
 strip -o "$medium/Tavilo" "$build/Tavilo"
 strip -o "$build/bare_window.stripped" "$build/bench/bare_window"
 
-xvfb-run -a -s "-screen 0 1280x1024x24" \
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
   "$build/bench/startup_probe" "$rounds" "Tavilo=$medium/Tavilo" "bare=$build/bare_window.stripped"
 
 if command -v strace >/dev/null; then
@@ -30,7 +30,7 @@ if command -v strace >/dev/null; then
   traced=$(mktemp -d /tmp/tavilo-startup.XXXXXX)
   trap 'rm -rf "$traced"' EXIT
   cp -r "$medium/." "$traced"
-  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
     strace -f -e trace=openat,read,close -e signal=none -o "$1" "$2" & pid=$!
     sleep 3; pkill -TERM -P $pid; wait $pid 2>/dev/null || true' _ "$trace" "$traced/Tavilo"
   awk -v medium="$traced/" '

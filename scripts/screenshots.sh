@@ -24,7 +24,7 @@ cp "$root/build-demo/Tavilo" "$work/tmp/medium/Tavilo"
 truncate -s 3G "$work/tmp/medium/beispiele/grosse-datei.bin"
 mkdir -p "$out"
 screen=$(awk -v s="$scale" 'BEGIN { printf "%dx%d", 1024 * s, 768 * s }')
-FLTK_SCALING_FACTOR=$scale xvfb-run -a -s "-screen 0 ${screen}x24" bash "$root/scripts/screenshots-session.sh" \
+FLTK_SCALING_FACTOR=$scale xvfb-run -a -s "-screen 0 ${screen}x24 -noreset" bash "$root/scripts/screenshots-session.sh" \
   "$work" "$out"
 rm -rf "$work"
 ls -l "$out"

@@ -201,13 +201,13 @@ TEST_F(TaviloCheck, AMediumThatCannotBeReadEndsWithTwo) {
   fs::remove(path("TAVILO.INI"));
   const std::string ini = path("Tavilo.ini");
   ASSERT_EQ(::mkfifo(ini.c_str(), 0644), 0);
-  run = runChecker(quoted(path()));
+  run = runChecker(shellQuoted(path()));
   EXPECT_EQ(run.output, "tavilo-check: cannot read the medium: " + ini +
                             " is not a regular file but a named pipe (FIFO) (the menu says so and ends)\n");
   EXPECT_EQ(run.exitCode, 2);
   fs::remove(ini);
   fs::create_symlink("../gemeinsam/Tavilo.ini", ini);
-  run = runChecker(quoted(path()));
+  run = runChecker(shellQuoted(path()));
   EXPECT_EQ(run.output, "tavilo-check: cannot read the medium: " + ini + " is a link to ../gemeinsam/Tavilo.ini, "
                         "which leads to no file (the menu writes no sample file over it and ends)\n");
   EXPECT_EQ(run.exitCode, 2);
