@@ -1,7 +1,5 @@
 #include "core/file_utils_copy.h"
 
-#include <cerrno>
-
 #include "core/copy_engine.h"
 #include "core/error.h"
 #include "core/file_utils_paths.h"
@@ -23,6 +21,12 @@ pf::FileStatus statusOf(const std::string& path) {
   const pf::PathPlace place = pf::placeOf(path);
   if (place.name.empty()) return pf::fileStatus("/", true);
   return place.folder.isOpen() ? place.folder.status(place.name, true) : pf::FileStatus{};
+}
+
+// A transfer that failed on the target's side: it is full, or the file is
+// too large for it.
+bool writeFailure(pf::ErrorKind kind) {
+  return kind == pf::ErrorKind::NoSpace || kind == pf::ErrorKind::QuotaExceeded || kind == pf::ErrorKind::TooLarge;
 }
 
 // The copy routines' common end: "Fehler" when the time could not be set.
@@ -54,7 +58,7 @@ bool CopyFileStreamed(const std::string& source, const std::string& target) {
     case Step::Source:
     case Step::SameFile: return false;
     case Step::Transfer:
-      if (result.error == ENOSPC || result.error == EDQUOT || result.error == EFBIG)
+      if (writeFailure(result.error.kind()))
         throw Error(formatMessage("Fehler beim Schreiben der Datei %s", target));
       throw Error(formatMessage("Fehler beim Lesen der Datei %s", source));
     case Step::Close: throw Error(formatMessage("Fehler beim Schreiben der Datei %s", target));

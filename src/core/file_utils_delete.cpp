@@ -1,6 +1,5 @@
 #include "core/file_utils_delete.h"
 
-#include <cerrno>
 
 #include "core/file_utils_paths.h"
 #include "core/text.h"
@@ -27,7 +26,7 @@ void folderNotRemoved(const std::string& shown) {
 class FileRemover : public WalkVisitor {
  public:
   WalkStep file(const WalkFolder& in, const pf::DirEntry& entry) override {
-    if (!in.folder.removeFile(entry.name) && in.folder.error() != ENOENT)
+    if (!in.folder.removeFile(entry.name) && in.folder.error().kind() != pf::ErrorKind::NotFound)
       MyMessageBox(mtError, "", "Kann Datei nicht löschen.\n\n" + upperAscii(AddBackslash(in.path) + entry.name),
                    "", mbOK);
     return WalkStep::Go;
@@ -38,7 +37,7 @@ class FileRemover : public WalkVisitor {
 class FolderRemover : public WalkVisitor {
  public:
   WalkStep leave(const WalkFolder& in, const std::string& name) override {
-    if (in.folder.removeFolder(name) || in.folder.error() == ENOENT) return WalkStep::Go;
+    if (in.folder.removeFolder(name) || in.folder.error().kind() == pf::ErrorKind::NotFound) return WalkStep::Go;
     failed = true;
     return WalkStep::Stop;
   }
@@ -105,7 +104,7 @@ bool DeleteFolder(const std::string& path, bool confirm) {
   folders.subFoldersLastFirst = true;
   FolderRemover folderRemover;
   if (walkTree(std::move(again), root, folderRemover, folders) != WalkEnd::Done || folderRemover.failed ||
-      (!place.folder.removeFolder(place.name) && place.folder.error() != ENOENT)) {
+      (!place.folder.removeFolder(place.name) && place.folder.error().kind() != pf::ErrorKind::NotFound)) {
     folderNotRemoved(shown);
     return false;
   }

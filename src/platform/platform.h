@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/system_error.h"
+
 namespace tavilo::platform {
 
 // ---------------------------------------------------------------- program
@@ -16,8 +18,13 @@ std::string programFile();
 // Folder of the running program with one trailing separator (case kept).
 std::string programDir();
 
-// The native path separator.
-inline constexpr char kSeparator = '/';
+// How this system spells paths (core/path.h reads both spellings).
+enum class PathStyle { Posix, Windows };
+#ifdef _WIN32
+inline constexpr PathStyle kPathStyle = PathStyle::Windows;
+#else
+inline constexpr PathStyle kPathStyle = PathStyle::Posix;
+#endif
 
 // A path value of the configuration file (written with backslashes on
 // Windows, any case) appended to `dir`. Backslashes become '/'; when the
@@ -90,7 +97,8 @@ struct FileStatus {
   bool isRegular = false;
   bool isFolder = false;
   bool isLink = false;        // only when links are not followed
-  int permissions = 0;        // mode & 07777
+  int permissions = 0;        // the system's access rights, for the platform's own use
+  bool readOnly = false;      // the owner may not write
   std::int64_t size = 0;
   FileTime modified;
   FileIdentity identity;
@@ -113,8 +121,8 @@ bool removeFolder(const std::string& path);
 // rename(2): atomically replaces an existing file `to`, read-only or not.
 bool renamePath(const std::string& from, const std::string& to);
 
-// An open file descriptor that is closed on destruction. Every call keeps the
-// errno of its failure in error(); EINTR is retried.
+// An open file that is closed on destruction. Every call keeps the reason of
+// its failure in error(); interrupted calls are retried.
 class File {
  public:
   File() = default;
@@ -131,7 +139,7 @@ class File {
   static File createTemporary(const std::string& folder);
 
   bool isOpen() const { return fd_ >= 0; }
-  int error() const { return error_; }
+  SystemError error() const { return error_; }
   const std::string& name() const { return name_; }
   FileStatus status();  // fstat of the open file
 
@@ -142,6 +150,9 @@ class File {
   bool writeAll(const void* buffer, std::size_t size);
   bool setModificationTime(const FileTime& time);
   bool setPermissions(int mode);
+  // The usual rights of a new document: the owner reads and writes, everyone
+  // else reads.
+  bool setReadableByAll();
   // Copies up to `size` bytes from this file's position to the end of
   // `target` in the kernel (copy_file_range), or through a buffer where the
   // kernel cannot; 0 at the end of this file, -1 on error (in error()).
@@ -151,10 +162,11 @@ class File {
 
  private:
   friend class Folder;
+  friend class StagedFile;
   File(int fd, std::string name);
   std::int64_t copyThroughBuffer(File& target, std::size_t size);
   int fd_ = -1;
-  int error_ = 0;
+  SystemError error_;
   bool kernelCopy_ = true;
   bool kernelCopied_ = false;
   std::string name_;

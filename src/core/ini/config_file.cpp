@@ -58,7 +58,7 @@ void ConfigFile::WriteDefaultIni() const {
   platform::File file = platform::File::createTemporary(folder);
   bool ok = file.isOpen();
   if (ok) {
-    ok = file.writeAll(text.data(), text.size()) && file.setPermissions(0644) && file.close();
+    ok = file.writeAll(text.data(), text.size()) && file.setReadableByAll() && file.close();
     ok = ok && platform::renamePath(file.name(), path_);
     if (!ok) platform::removeFile(file.name());
   }
