@@ -3,6 +3,7 @@
 #include "core/copy_engine.h"
 #include "core/error.h"
 #include "core/file_utils_paths.h"
+#include "core/path.h"
 #include "core/user_messages.h"
 
 namespace tavilo::core {
@@ -11,15 +12,10 @@ namespace pf = tavilo::platform;
 
 namespace {
 
-std::string namePart(const std::string& path) {
-  const auto slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // What stat (links followed) says about a path of any length.
 pf::FileStatus statusOf(const std::string& path) {
   const pf::PathPlace place = pf::placeOf(path);
-  if (place.name.empty()) return pf::fileStatus("/", true);
+  if (place.name.empty()) return pf::fileStatus(path.empty() ? "/" : std::string(pathRoot(path)), true);
   return place.folder.isOpen() ? place.folder.status(place.name, true) : pf::FileStatus{};
 }
 
@@ -42,8 +38,8 @@ bool CopyFileBuffered(const std::string& source, const std::string& target) {
   std::string t = pf::absolutePath(target);
   if (t.empty()) return false;  // relative, and the current folder cannot be read
   const pf::FileStatus existing = statusOf(t);
-  if (existing.isFolder || !existing.valid) t = AddBackslash(t) + namePart(source);
-  return copied(source, CollapseDoubled(t, '/')).done();
+  if (existing.isFolder || !existing.valid) t = joinPath(t, pathName(source));
+  return copied(source, collapseSeparators(t)).done();
 }
 
 bool CopyFileStreamed(const std::string& source, const std::string& target) {

@@ -2,6 +2,7 @@
 
 
 #include "core/file_utils_paths.h"
+#include "core/path.h"
 #include "core/text.h"
 #include "core/tree_walker.h"
 #include "core/user_messages.h"
@@ -12,11 +13,6 @@ namespace tavilo::core {
 namespace pf = tavilo::platform;
 
 namespace {
-
-std::string withoutTrailingSeparators(std::string p) {
-  while (p.size() > 1 && p.back() == '/') p.pop_back();
-  return p;
-}
 
 void folderNotRemoved(const std::string& shown) {
   MyMessageBox(mtError, "", "Kann Ordner \n\n" + shown, "nicht löschen.", mbOK);

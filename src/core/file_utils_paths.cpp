@@ -1,23 +1,18 @@
 #include "core/file_utils_paths.h"
 
+#include "core/path.h"
 #include "platform/platform.h"
 
 namespace tavilo::core {
 
 namespace pf = tavilo::platform;
 
-std::string ExtractFilePathLower(const std::string& path) {
-  const auto slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
+std::string ExtractFilePathLower(const std::string& path) { return std::string(pathFolder(path)); }
 
-std::string AddBackslash(const std::string& text) {
-  if (text.empty() || text.back() == '/') return text;
-  return text + '/';
-}
+std::string AddBackslash(const std::string& text) { return withTrailingSeparator(text); }
 
 std::string RemoveBackslash(const std::string& text) {
-  if (!text.empty() && text.back() == '/') return text.substr(0, text.size() - 1);
+  if (!text.empty() && isSeparator(text.back())) return text.substr(0, text.size() - 1);
   return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/error.h"
 #include "core/file_utils_paths.h"
+#include "core/path.h"
 #include "platform/platform.h"
 
 namespace tavilo::core {
@@ -22,11 +23,7 @@ std::vector<std::string> componentsOf(const std::string& folder) {
 
 }  // namespace
 
-std::string normalFolder(const std::string& path) {
-  std::string p = CollapseDoubled(path, '/');
-  while (p.size() > 1 && p.back() == '/') p.pop_back();
-  return p;
-}
+std::string normalFolder(const std::string& path) { return withoutTrailingSeparators(collapseSeparators(path)); }
 
 std::vector<FolderItem> folderTreeItems(const std::string& folder, const std::vector<std::string>& subFolders) {
   std::vector<FolderItem> items;
@@ -64,15 +61,10 @@ std::string UpOneFolder(const std::string& path) {
 }
 
 std::string WithBackslash(const std::string& text) {
-  if (!text.empty() && text.back() == '/') return text;
-  return text + '/';
+  return text.empty() ? std::string(1, separatorOf()) : withTrailingSeparator(text);
 }
 
-std::string withOneTrailingSlash(const std::string& path) {
-  std::string p = path;
-  while (!p.empty() && p.back() == '/') p.pop_back();
-  return p + '/';
-}
+std::string withOneTrailingSlash(const std::string& path) { return WithBackslash(withoutTrailingSeparators(path)); }
 
 bool ForceDirectories(const std::string& path) {
   if (path.empty()) throw Error("Das Verzeichnis kann nicht erstellt werden");
