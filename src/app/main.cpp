@@ -9,10 +9,10 @@
 #include "gui/info_window.h"
 #include "gui/main_window.h"
 #include "gui/message_text.h"
+#include "gui/native_window.h"
 #include "platform/platform.h"
 
 // Last: Xlib's macros (None, Status) would break the headers above.
-#include <FL/x.H>
 
 namespace {
 
@@ -30,7 +30,7 @@ int main() {
   // The windows follow the desktop's scale; FLTK's own zoom keys (Ctrl with
   // +, - and 0) stay off, so that keys mean what they always meant.
   Fl::keyboard_screen_scaling(0);
-  fl_open_display();
+  tavilo::gui::openDisplay();
   Application& app = Application::instance();
   app.Title("Tavilo");
   // Desktops label and group windows by their class and show its icon.

@@ -7,6 +7,7 @@
 #include "core/folder_tree.h"
 #include "gui/application.h"
 #include "gui/glyphs.h"
+#include "gui/native_window.h"
 #include "gui/system_colors.h"
 #include "gui/widgets/check_box.h"
 #include "gui/widgets/dir_label.h"
@@ -23,7 +24,6 @@
 #include "platform/platform.h"
 
 // Last: Xlib's macros (None, Status) would break the headers above.
-#include <FL/x.H>
 
 namespace tavilo::gui {
 
@@ -147,7 +147,7 @@ void TfrmKopieren3::show() {
   }
   Fl_Double_Window::show();
   if (!first) return;
-  platform::setFrameButtons(fl_display, fl_xid(this), false, false, false);
+  platform::setFrameButtons(nativeWindow(*this), false, false, false);
   Application::instance().activate(this);
 }
 

@@ -1,5 +1,6 @@
-// Everything Tavilo asks of the operating system. Callers never branch on the
-// operating system; platform_posix*.cpp implement this header on Linux.
+// Everything Tavilo asks of the operating system apart from its windows
+// (platform/window.h). Callers never branch on the operating system; the
+// files under platform/posix implement this header on Linux.
 #ifndef TAVILO_PLATFORM_PLATFORM_H
 #define TAVILO_PLATFORM_PLATFORM_H
 
@@ -215,20 +216,6 @@ bool shellOpen(const std::string& file, const std::string& parameters);
 std::vector<std::string> splitParameters(const std::string& text);
 // Reaps finished children without blocking.
 void reapChildren();
-
-// ---------------------------------------------------------------- windows
-
-// `display` is the X11 Display*, `window` the X11 window id.
-// Asks the window manager for no frame and no caption (Motif hints); the
-// window keeps its taskbar entry.
-void setUndecorated(void* display, unsigned long window);
-// Asks the window manager for a frame with a caption and a close box, and
-// with a minimise box, a maximise box and sizing borders only as given.
-void setFrameButtons(void* display, unsigned long window, bool minimise, bool maximise, bool sizeable);
-// The desktop's settings as it publishes them (the bytes of the XSETTINGS
-// property of the default screen); "" when no settings manager runs.
-std::string desktopSettingsData(void* display);
-
 
 }  // namespace tavilo::platform
 
