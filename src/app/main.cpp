@@ -12,8 +12,6 @@
 #include "gui/native_window.h"
 #include "platform/platform.h"
 
-// Last: Xlib's macros (None, Status) would break the headers above.
-
 namespace {
 
 // Finished children are reaped from a timer, so no zombies remain.

@@ -17,8 +17,6 @@
 #include "gui/widgets/panel.h"
 #include "platform/platform.h"
 
-// Last: Xlib's macros (None, Status) would break the headers above.
-
 namespace tavilo::gui {
 
 namespace {

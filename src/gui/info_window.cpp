@@ -23,8 +23,6 @@
 #include "gui/widgets/web_address_label.h"
 #include "platform/platform.h"
 
-// Last: Xlib's macros (None, Status) would break the headers above.
-
 namespace tavilo::gui {
 
 namespace {
