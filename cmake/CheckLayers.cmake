@@ -34,19 +34,22 @@ if(offenders)
 endif()
 
 # The operating system is reached only through the platform layer: its
-# headers appear only in a system's own folder under src/platform, and the
+# headers appear only in that system's folder under src/platform, and the
 # toolkit's window-system header only in the one GUI file that hands its
 # handles on (gui/native_window.cpp).
-set(os_headers "unistd\\.h|fcntl\\.h|dirent\\.h|spawn\\.h|poll\\.h|sys/[^>\"]*|X11/[^>\"]*|fontconfig/[^>\"]*|windows\\.h")
+set(posix_headers "unistd\\.h|fcntl\\.h|dirent\\.h|spawn\\.h|poll\\.h|sys/[^>\"]*|X11/[^>\"]*|fontconfig/[^>\"]*")
+set(windows_headers "windows\\.h|winbase\\.h|shellapi\\.h|shlobj\\.h")
 set(native_headers "FL/x\\.H|FL/platform\\.H|FL/x11\\.H|FL/win32\\.H")
 file(GLOB_RECURSE files ${ROOT}/src/*)
 list(APPEND files ${ROOT}/tools/tavilo_check.cpp)
 foreach(f ${files})
   file(RELATIVE_PATH rel ${ROOT} ${f})
-  file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](${os_headers})[>\"]")
-  if(hits AND NOT rel MATCHES "^src/platform/(posix|windows)/")
-    list(APPEND offenders "${rel}: ${hits}")
-  endif()
+  foreach(side posix windows)
+    file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](${${side}_headers})[>\"]")
+    if(hits AND NOT rel MATCHES "^src/platform/${side}/")
+      list(APPEND offenders "${rel}: ${hits}")
+    endif()
+  endforeach()
   file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](${native_headers})[>\"]")
   if(hits AND NOT rel STREQUAL "src/gui/native_window.cpp")
     list(APPEND offenders "${rel}: ${hits}")

@@ -1,5 +1,7 @@
 #include "core/path.h"
 
+#include <algorithm>
+
 #include "platform/ascii.h"
 
 namespace tavilo::core {
@@ -25,12 +27,12 @@ std::size_t rootLength(std::string_view path, PathStyle style) {
   return !path.empty() && isSeparator(path[0], style) ? 1 : 0;
 }
 
-// Position after the last separator or drive colon, 0 when there is none.
+// Position after the last separator, never inside the root (a drive's colon
+// and a share's server and name belong to it); 0 when there is neither.
 std::size_t namePosition(std::string_view path, PathStyle style) {
   std::size_t pos = path.size();
   while (pos > 0 && !isSeparator(path[pos - 1], style)) --pos;
-  if (pos == 0 && style == PathStyle::Windows) return std::min(rootLength(path, style), path.size());
-  return pos;
+  return std::max(pos, rootLength(path, style));
 }
 
 }  // namespace

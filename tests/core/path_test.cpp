@@ -50,6 +50,8 @@ TEST(Path, PartsOfWindowsSpellings) {
        "\\\\server\\share\\dir\\", "\\\\server\\share\\dir\\f"},
       {"\\\\server\\share\\", "\\\\server\\share\\", "\\\\server\\share\\", "", "\\\\server\\share\\",
        "\\\\server\\share\\"},
+      {"\\\\server\\share", "\\\\server\\share", "\\\\server\\share", "", "\\\\server\\share",
+       "\\\\server\\share"},
       {"\\top", "\\", "\\", "top", "\\", "\\top"},
       {"bilder\\shot1.jpg", "", "bilder\\", "shot1.jpg", "bilder\\", "bilder\\shot1.jpg"},
   };
