@@ -10,10 +10,8 @@
 #include "gui/info_window.h"
 #include "gui/main_window.h"
 #include "gui/message_text.h"
+#include "gui/native_window.h"
 #include "platform/platform.h"
-
-// Last: Xlib's macros (None, Status) would break the headers above.
-#include <FL/x.H>
 
 namespace {
 
@@ -34,7 +32,7 @@ int main() {
   // A start menu on a medium writes nothing it was not asked to: FLTK's own
   // preferences are neither read (at start) nor written.
   Fl_Preferences::file_access(Fl_Preferences::NONE);
-  fl_open_display();
+  tavilo::gui::openDisplay();
   Application& app = Application::instance();
   app.Title("Tavilo");
   // Desktops label and group windows by their class and show its icon.

@@ -1,8 +1,8 @@
 // Copying one file fast and safely. The source (links followed) must be a
 // regular file and not the target itself. The copy is written to a temporary
 // file in the target's folder (unnamed where the file system allows), in the
-// kernel where it can be, given the source's modification time and permission
-// bits (mode & 0777), and only then takes the target's name, replacing an old
+// kernel where it can be, given the source's modification time and access
+// rights (read-only stays read-only), and only then takes the target's name, replacing an old
 // target (read-only or not) by a rename. Until then the old target is
 // untouched; on failure or a stop the temporary goes and nothing has changed.
 #ifndef TAVILO_CORE_COPY_ENGINE_H
@@ -27,7 +27,7 @@ struct CopyResult {
   enum class Step { None, Source, SameFile, Create, Transfer, Close, Rename };
   Status status = Status::Failed;
   Step step = Step::None;
-  int error = 0;              // errno of the failure, 0 when there is none
+  platform::SystemError error;  // why it failed; none when it did not
   bool timeNotSet = false;    // the copy is done but kept its own time
   std::string reason() const; // copyErrorText(error), or what was refused
   bool done() const { return status == Status::Done; }
@@ -35,7 +35,7 @@ struct CopyResult {
 
 // A failure's reason as the user reads it: German for the errors a copy meets,
 // the system's text for others.
-std::string copyErrorText(int error);
+std::string copyErrorText(const platform::SystemError& error);
 
 // Copies `fromName` of `from` over `toName` of `to`.
 CopyResult copyFileBetween(const platform::Folder& from, const std::string& fromName, const platform::Folder& to,

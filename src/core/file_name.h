@@ -1,4 +1,5 @@
-// The parts of a file's name, as written (no case change).
+// The parts of a file's name, as written (no case change): the names the
+// program has long used for core/path.h's pathName and pathExtension.
 #ifndef TAVILO_CORE_FILE_NAME_H
 #define TAVILO_CORE_FILE_NAME_H
 

@@ -1,10 +1,9 @@
 #include "core/file_utils_copy.h"
 
-#include <cerrno>
-
 #include "core/copy_engine.h"
 #include "core/error.h"
 #include "core/file_utils_paths.h"
+#include "core/path.h"
 #include "core/user_messages.h"
 
 namespace tavilo::core {
@@ -13,16 +12,17 @@ namespace pf = tavilo::platform;
 
 namespace {
 
-std::string namePart(const std::string& path) {
-  const auto slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // What stat (links followed) says about a path of any length.
 pf::FileStatus statusOf(const std::string& path) {
   const pf::PathPlace place = pf::placeOf(path);
-  if (place.name.empty()) return pf::fileStatus("/", true);
+  if (place.name.empty()) return pf::fileStatus(path.empty() ? "/" : std::string(pathRoot(path)), true);
   return place.folder.isOpen() ? place.folder.status(place.name, true) : pf::FileStatus{};
+}
+
+// A transfer that failed on the target's side: it is full, or the file is
+// too large for it.
+bool writeFailure(pf::ErrorKind kind) {
+  return kind == pf::ErrorKind::NoSpace || kind == pf::ErrorKind::QuotaExceeded || kind == pf::ErrorKind::TooLarge;
 }
 
 // The copy routines' common end: "Fehler" when the time could not be set.
@@ -38,8 +38,8 @@ bool CopyFileBuffered(const std::string& source, const std::string& target) {
   std::string t = pf::absolutePath(target);
   if (t.empty()) return false;  // relative, and the current folder cannot be read
   const pf::FileStatus existing = statusOf(t);
-  if (existing.isFolder || !existing.valid) t = AddBackslash(t) + namePart(source);
-  return copied(source, CollapseDoubled(t, '/')).done();
+  if (existing.isFolder || !existing.valid) t = joinPath(t, pathName(source));
+  return copied(source, collapseSeparators(t)).done();
 }
 
 bool CopyFileStreamed(const std::string& source, const std::string& target) {
@@ -54,7 +54,7 @@ bool CopyFileStreamed(const std::string& source, const std::string& target) {
     case Step::Source:
     case Step::SameFile: return false;
     case Step::Transfer:
-      if (result.error == ENOSPC || result.error == EDQUOT || result.error == EFBIG)
+      if (writeFailure(result.error.kind()))
         throw Error(formatMessage("Fehler beim Schreiben der Datei %s", target));
       throw Error(formatMessage("Fehler beim Lesen der Datei %s", source));
     case Step::Close: throw Error(formatMessage("Fehler beim Schreiben der Datei %s", target));

@@ -1,8 +1,8 @@
 #include "core/file_utils_delete.h"
 
-#include <cerrno>
 
 #include "core/file_utils_paths.h"
+#include "core/path.h"
 #include "core/text.h"
 #include "core/tree_walker.h"
 #include "core/user_messages.h"
@@ -14,11 +14,6 @@ namespace pf = tavilo::platform;
 
 namespace {
 
-std::string withoutTrailingSeparators(std::string p) {
-  while (p.size() > 1 && p.back() == '/') p.pop_back();
-  return p;
-}
-
 void folderNotRemoved(const std::string& shown) {
   MyMessageBox(mtError, "", "Kann Ordner \n\n" + shown, "nicht löschen.", mbOK);
 }
@@ -27,7 +22,7 @@ void folderNotRemoved(const std::string& shown) {
 class FileRemover : public WalkVisitor {
  public:
   WalkStep file(const WalkFolder& in, const pf::DirEntry& entry) override {
-    if (!in.folder.removeFile(entry.name) && in.folder.error() != ENOENT)
+    if (!in.folder.removeFile(entry.name) && in.folder.error().kind() != pf::ErrorKind::NotFound)
       MyMessageBox(mtError, "", "Kann Datei nicht löschen.\n\n" + upperAscii(AddBackslash(in.path) + entry.name),
                    "", mbOK);
     return WalkStep::Go;
@@ -38,7 +33,7 @@ class FileRemover : public WalkVisitor {
 class FolderRemover : public WalkVisitor {
  public:
   WalkStep leave(const WalkFolder& in, const std::string& name) override {
-    if (in.folder.removeFolder(name) || in.folder.error() == ENOENT) return WalkStep::Go;
+    if (in.folder.removeFolder(name) || in.folder.error().kind() == pf::ErrorKind::NotFound) return WalkStep::Go;
     failed = true;
     return WalkStep::Stop;
   }
@@ -105,7 +100,7 @@ bool DeleteFolder(const std::string& path, bool confirm) {
   folders.subFoldersLastFirst = true;
   FolderRemover folderRemover;
   if (walkTree(std::move(again), root, folderRemover, folders) != WalkEnd::Done || folderRemover.failed ||
-      (!place.folder.removeFolder(place.name) && place.folder.error() != ENOENT)) {
+      (!place.folder.removeFolder(place.name) && place.folder.error().kind() != pf::ErrorKind::NotFound)) {
     folderNotRemoved(shown);
     return false;
   }

@@ -1,23 +1,18 @@
 #include "core/file_utils_paths.h"
 
+#include "core/path.h"
 #include "platform/platform.h"
 
 namespace tavilo::core {
 
 namespace pf = tavilo::platform;
 
-std::string ExtractFilePathLower(const std::string& path) {
-  const auto slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
+std::string ExtractFilePathLower(const std::string& path) { return std::string(pathFolder(path)); }
 
-std::string AddBackslash(const std::string& text) {
-  if (text.empty() || text.back() == '/') return text;
-  return text + '/';
-}
+std::string AddBackslash(const std::string& text) { return withTrailingSeparator(text); }
 
 std::string RemoveBackslash(const std::string& text) {
-  if (!text.empty() && text.back() == '/') return text.substr(0, text.size() - 1);
+  if (!text.empty() && isSeparator(text.back())) return text.substr(0, text.size() - 1);
   return text;
 }
 
@@ -32,9 +27,7 @@ std::string CollapseDoubled(const std::string& text, char separator) {
 bool IsDrivePath(const std::string& path) { return pf::isDrive(path); }
 
 bool CanEnterDir(const std::string& path) {
-  std::string p = RemoveBackslash(path);
-  // "/" loses its only character; the root stays the root.
-  if (p.empty() && !path.empty()) p = "/";
+  const std::string p = withoutTrailingSeparators(path);
   if (p.empty()) return false;
   // chdir changes nothing when it fails, so there is nothing to restore.
   return pf::changeFolder(p);
@@ -43,19 +36,14 @@ bool CanEnterDir(const std::string& path) {
 std::string GetParentDir(const std::string& folder) {
   if (folder.empty()) return {};
   // Absolute first: entering the folder changes what a relative path means.
-  const std::string path = CollapseDoubled(pf::absolutePath(folder), '/');
+  const std::string path = collapseSeparators(pf::absolutePath(folder));
   if (!CanEnterDir(path)) return {};
   if (IsDrivePath(path)) return AddBackslash(path);
-  const std::string rest = path.substr(0, path.size() - 1);
-  const auto slash = rest.rfind('/');
-  if (slash == std::string::npos) return {};
-  return rest.substr(0, slash + 1);
+  return std::string(pathFolder(std::string_view(path).substr(0, path.size() - 1)));
 }
 
 bool FolderExists(const std::string& path) {
-  std::string s = RemoveBackslash(path);
-  if (s.empty() && !path.empty()) s = "/";
-  const int attr = pf::fileAttributes(s);
+  const int attr = pf::fileAttributes(withoutTrailingSeparators(path));
   return attr != pf::kAttrInvalid && (attr & pf::kAttrFolder) && !(attr & pf::kAttrHidden);
 }
 

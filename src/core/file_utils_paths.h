@@ -1,4 +1,5 @@
-// Path routines of MyUtil32. Paths of any length; '/' is the separator.
+// Path routines of MyUtil32 under their established names. Paths of any
+// length in the platform's spelling; the text work is core/path.h's.
 #ifndef TAVILO_CORE_FILE_UTILS_PATHS_H
 #define TAVILO_CORE_FILE_UTILS_PATHS_H
 

@@ -2,6 +2,7 @@
 
 #include "core/error.h"
 #include "core/file_utils_paths.h"
+#include "core/path.h"
 #include "platform/platform.h"
 
 namespace tavilo::core {
@@ -22,11 +23,7 @@ std::vector<std::string> componentsOf(const std::string& folder) {
 
 }  // namespace
 
-std::string normalFolder(const std::string& path) {
-  std::string p = CollapseDoubled(path, '/');
-  while (p.size() > 1 && p.back() == '/') p.pop_back();
-  return p;
-}
+std::string normalFolder(const std::string& path) { return withoutTrailingSeparators(collapseSeparators(path)); }
 
 std::vector<FolderItem> folderTreeItems(const std::string& folder, const std::vector<std::string>& subFolders) {
   std::vector<FolderItem> items;
@@ -49,8 +46,9 @@ std::string driveOf(const std::string& folder, const std::vector<std::string>& d
   std::string best = "/";
   for (const std::string& d : drives) {
     const std::string drive = normalFolder(d);
-    if (drive.empty() || drive.size() <= best.size() || drive == "/") continue;
-    if (f == drive || (f.size() > drive.size() && f.compare(0, drive.size(), drive) == 0 && f[drive.size()] == '/'))
+    if (drive.empty() || drive.size() <= best.size() || isRootPath(drive)) continue;
+    if (f == drive ||
+        (f.size() > drive.size() && f.compare(0, drive.size(), drive) == 0 && isSeparator(f[drive.size()])))
       best = drive;
   }
   return best;
@@ -58,27 +56,19 @@ std::string driveOf(const std::string& folder, const std::vector<std::string>& d
 
 std::string UpOneFolder(const std::string& path) {
   if (path.empty() || path == "/" || IsDrivePath(path)) return path;
-  const std::string rest = path.substr(0, path.size() - 1);
-  const auto slash = rest.rfind('/');
-  return slash == std::string::npos ? std::string() : rest.substr(0, slash + 1);
+  return std::string(pathFolder(std::string_view(path).substr(0, path.size() - 1)));
 }
 
 std::string WithBackslash(const std::string& text) {
-  if (!text.empty() && text.back() == '/') return text;
-  return text + '/';
+  return text.empty() ? std::string(1, separatorOf()) : withTrailingSeparator(text);
 }
 
-std::string withOneTrailingSlash(const std::string& path) {
-  std::string p = path;
-  while (!p.empty() && p.back() == '/') p.pop_back();
-  return p + '/';
-}
+std::string withOneTrailingSlash(const std::string& path) { return WithBackslash(withoutTrailingSeparators(path)); }
 
 bool ForceDirectories(const std::string& path) {
   if (path.empty()) throw Error("Das Verzeichnis kann nicht erstellt werden");
-  std::string p = path;
-  if (p.size() > 1 && p.back() == '/') p.pop_back();
-  if (p == "/" || platform::isFolder(p)) return true;
+  const std::string p = withoutTrailingSeparators(path);
+  if (isRootPath(p) || platform::isFolder(p)) return true;
   return platform::createFolders(p);
 }
 

@@ -18,7 +18,8 @@ struct FolderItem {
   friend bool operator==(const FolderItem&, const FolderItem&) = default;
 };
 
-// Doubled '/' reduced to one and trailing '/' removed; "/" stays "/", "" stays "".
+// Doubled separators reduced to one and trailing ones removed; a root stays
+// whole, "" stays "" (collapseSeparators, then withoutTrailingSeparators).
 std::string normalFolder(const std::string& path);
 
 // The lines for `folder` (absolute): the root, every ancestor and the folder

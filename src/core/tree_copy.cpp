@@ -1,6 +1,5 @@
 #include "core/tree_copy.h"
 
-#include <cerrno>
 
 #include "core/file_utils_paths.h"
 #include "core/tree_walker.h"
@@ -74,7 +73,7 @@ class Copier : public WalkVisitor {
 
   WalkStep leave(const WalkFolder& in, const std::string& name) override {
     if (targets_.pop()) return WalkStep::Go;
-    result_.failures.push_back({AddBackslash(in.path) + name, copyErrorText(ENOENT)});
+    result_.failures.push_back({AddBackslash(in.path) + name, copyErrorText(pf::ErrorKind::NotFound)});
     return WalkStep::Stop;
   }
 
@@ -123,7 +122,7 @@ TreeCopyResult runTreeCopy(const TreeCopyPlan& plan, const TreeProgressFn& progr
   options.leaveOut = target.identity();
   Copier copier(std::move(target), plan, progress, result);
   if (walkTree(std::move(source), plan.source, copier, options) == WalkEnd::LostParent)
-    result.failures.push_back({plan.source, copyErrorText(ENOENT)});
+    result.failures.push_back({plan.source, copyErrorText(pf::ErrorKind::NotFound)});
   return result;
 }
 

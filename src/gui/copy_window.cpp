@@ -7,6 +7,7 @@
 #include "core/folder_tree.h"
 #include "gui/application.h"
 #include "gui/glyphs.h"
+#include "gui/native_window.h"
 #include "gui/system_colors.h"
 #include "gui/widgets/check_box.h"
 #include "gui/widgets/dir_label.h"
@@ -21,9 +22,6 @@
 #include "gui/widgets/redraw_behind.h"
 #include "gui/widgets/text_label.h"
 #include "platform/platform.h"
-
-// Last: Xlib's macros (None, Status) would break the headers above.
-#include <FL/x.H>
 
 namespace tavilo::gui {
 
@@ -147,7 +145,7 @@ void TfrmKopieren3::show() {
   }
   Fl_Double_Window::show();
   if (!first) return;
-  platform::setFrameButtons(fl_display, fl_xid(this), false, false, false);
+  platform::setFrameButtons(nativeWindow(*this), false, false, false);
   Application::instance().activate(this);
 }
 

@@ -2,10 +2,10 @@
 
 #include "core/text.h"
 #include "platform/ascii.h"
+#include "platform/window.h"
 
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
-#include <fontconfig/fontconfig.h>
 
 #include <deque>
 #include <map>
@@ -17,40 +17,6 @@ namespace {
 
 std::string cutFace(std::string_view face) {
   return std::string(core::utf8Prefix(face, kMaxFaceNameLength));
-}
-
-bool fontconfigHasFamily(const std::string& family) {
-  if (family.empty()) return false;
-  FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-  FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
-  FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
-  const bool found = fonts != nullptr && fonts->nfont > 0;
-  if (fonts) FcFontSetDestroy(fonts);
-  FcObjectSetDestroy(objects);
-  FcPatternDestroy(pattern);
-  return found;
-}
-
-std::string bestInstalledFamily(const std::string& face) {
-  if (face.empty()) return {};
-  FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(face.c_str()));
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-  std::string found;
-  FcValue value;
-  FcValueBinding binding;
-  for (int i = 0; FcPatternGetWithBinding(pattern, FC_FAMILY, i, &value, &binding) == FcResultMatch; ++i) {
-    if (binding == FcValueBindingWeak) break;  // the generic fall-backs begin
-    if (value.type != FcTypeString) continue;
-    const std::string family(reinterpret_cast<const char*>(value.u.s));
-    if (fontconfigHasFamily(family)) {
-      found = family;
-      break;
-    }
-  }
-  FcPatternDestroy(pattern);
-  return found;
 }
 
 // Fl::set_font keeps the name pointer, so the names live here for the whole run.
@@ -76,7 +42,7 @@ std::string resolvedFace(std::string_view face) {
     // fontconfig's own aliases make "Arial" Liberation Sans; any other face becomes an
     // installed family that it names (which also keeps out names that FLTK would split
     // at commas or read as X font descriptions).
-    std::string family = platform::equalIgnoringAsciiCase(cut, kFallbackFace) ? cut : bestInstalledFamily(cut);
+    std::string family = platform::equalIgnoringAsciiCase(cut, kFallbackFace) ? cut : platform::installedFontFamily(cut);
     it = r.resolved.emplace(cut, family.empty() ? std::string(kFallbackFace) : family).first;
   }
   return it->second;

@@ -2,7 +2,6 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Image.H>
-#include <FL/platform.H>
 
 #include <algorithm>
 #include <array>
@@ -13,6 +12,7 @@
 #include "core/text.h"
 #include "gui/glyphs/pixel_runs.h"
 #include "gui/glyphs/pixels.h"
+#include "gui/native_window.h"
 
 namespace tavilo::gui::glyphs {
 
@@ -28,7 +28,7 @@ constexpr int kMakerLogo = kGlyphCount;
 // Pictures made before the display is open (by tools and tests) stay at
 // their size: asking the scale would open it.
 bool scaledUp() {
-  if (!fl_display) return false;
+  if (!nativeDisplay()) return false;
   for (int s = 0; s < Fl::screen_count(); ++s)
     if (Fl::screen_scale(s) > 1.0f) return true;
   return false;

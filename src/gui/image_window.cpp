@@ -9,15 +9,13 @@
 #include "core/picture_copy.h"
 #include "gui/application.h"
 #include "gui/glyphs.h"
+#include "gui/native_window.h"
 #include "gui/no_picture.h"
 #include "gui/picture_fit.h"
 #include "gui/system_colors.h"
 #include "gui/widgets/image.h"
 #include "gui/widgets/panel.h"
 #include "platform/platform.h"
-
-// Last: Xlib's macros (None, Status) would break the headers above.
-#include <FL/x.H>
 
 namespace tavilo::gui {
 
@@ -113,7 +111,7 @@ void TfrmImage::show() {
   }
   Fl_Double_Window::show();
   if (!first) return;
-  platform::setFrameButtons(fl_display, fl_xid(this), false, true, true);
+  platform::setFrameButtons(nativeWindow(*this), false, true, true);
   Application::instance().activate(this);
 }
 

@@ -11,6 +11,7 @@
 #include "gui/application.h"
 #include "gui/form_position.h"
 #include "gui/glyphs.h"
+#include "gui/native_window.h"
 #include "gui/system_colors.h"
 #include "gui/widgets/grad_btn.h"
 #include "gui/widgets/if_gradient.h"
@@ -21,9 +22,6 @@
 #include "gui/widgets/text_label.h"
 #include "gui/widgets/web_address_label.h"
 #include "platform/platform.h"
-
-// Last: Xlib's macros (None, Status) would break the headers above.
-#include <FL/x.H>
 
 namespace tavilo::gui {
 
@@ -195,7 +193,7 @@ void TfrmInfo::show() {
   }
   MessageWindow::show();
   if (!first) return;
-  platform::setFrameButtons(fl_display, fl_xid(this), false, false, false);
+  platform::setFrameButtons(nativeWindow(*this), false, false, false);
   Application::instance().activate(this);
 }
 

@@ -3,7 +3,6 @@
 #include "gui/main_window.h"
 
 #include <FL/Fl.H>
-#include <FL/x.H>
 
 #include <vector>
 

@@ -1,7 +1,6 @@
 // TfrmMain::FormCreate: the configuration applied to the window at start.
 #include <FL/Fl.H>
 #include <FL/Fl_Image.H>
-#include <FL/x.H>
 
 #include <algorithm>
 #include <cmath>
@@ -14,6 +13,7 @@
 #include "gui/application.h"
 #include "gui/glyphs.h"
 #include "gui/main_window.h"
+#include "gui/native_window.h"
 #include "platform/platform.h"
 
 namespace tavilo::gui {
@@ -187,7 +187,7 @@ void TfrmMain::setActionButtons(bool start, bool install, bool copy) {
 
 void TfrmMain::applyShape() {
   if (!frameless_ || !shown()) return;
-  platform::setUndecorated(fl_display, fl_xid(this));
+  platform::setUndecorated(nativeWindow(*this));
   // The mask is made at the size in screen pixels, so that the corners are as
   // fine at a desktop scale of 2 as at 1.
   const float scale = Fl::screen_scale(screen_num());

@@ -5,9 +5,10 @@
 #include <FL/Fl_Image.H>
 #include <FL/Fl_Image_Surface.H>
 #include <FL/fl_draw.H>
-#include <FL/x.H>
 
 #include <memory>
+
+#include "gui/native_window.h"
 
 namespace tavilo::gui {
 namespace {
@@ -48,7 +49,7 @@ void drawCaption() {
 }
 
 std::unique_ptr<Fl_RGB_Image> makeNoPicture() {
-  fl_open_display();
+  openDisplay();
   Fl_Image_Surface surface(kW, kH);
   surface.set_current();
   drawBackground();

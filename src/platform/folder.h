@@ -7,8 +7,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "platform/system_error.h"
 
 namespace tavilo::platform {
 
@@ -16,6 +19,7 @@ struct DirEntry;
 struct FileIdentity;
 struct FileStatus;
 class File;
+class StagedFile;
 
 class Folder {
  public:
@@ -35,8 +39,8 @@ class Folder {
   Folder openParent() const;
 
   bool isOpen() const { return fd_ >= 0; }
-  // The errno of the last failed call.
-  int error() const { return error_; }
+  // Why the last failed call failed.
+  SystemError error() const { return error_; }
   FileIdentity identity() const;
 
   // Entries without "." and "..", by name ignoring ASCII case; kinds as lstat
@@ -46,15 +50,10 @@ class Folder {
 
   // A file for reading (links followed), as File::openRead.
   File openFile(const std::string& name) const;
-  // A new hidden file with a unique name, made with O_EXCL, of `mode` less
-  // the process's file creation mask.
-  File createTemporary(int mode = 0600) const;
-  // A new file without a name in this folder (O_TMPFILE): it vanishes when
-  // closed unless linked. Not open where the file system cannot make one.
-  File createUnnamed(int mode) const;
-  // Gives an unnamed file `name` (EEXIST in error() when the name is taken),
-  // or with an empty `name` a new hidden unique one, written into `name`.
-  bool linkUnnamed(const File& file, std::string& name) const;
+  // A new file in this folder that takes its name only when complete (see
+  // StagedFile), with the access rights of `like`: read-only stays read-only.
+  // The folder must outlive it.
+  StagedFile stage(const FileStatus& like) const;
   bool removeFile(const std::string& name) const;    // a link goes as a link; folders refused
   bool removeFolder(const std::string& name) const;  // an empty folder only
   bool makeFolder(const std::string& name) const;    // true when it is a folder afterwards
@@ -65,8 +64,44 @@ class Folder {
  private:
   explicit Folder(int fd) : fd_(fd) {}
   friend class MountGuard;
+  friend class StagedFile;
+  File createTemporary(int mode) const;
+  File createUnnamed(int mode) const;
+  bool linkUnnamed(const File& file, std::string& name) const;
   int fd_ = -1;
-  mutable int error_ = 0;
+  mutable SystemError error_;
+};
+
+// A file being written in a folder under no name (or, where the file system
+// cannot make an unnamed file, a hidden one). commit() gives it its name in
+// one step, replacing an existing file (read-only or not) that stays
+// untouched until then; dropped uncommitted, it leaves the folder as it was.
+class StagedFile {
+ public:
+  StagedFile() = default;
+  ~StagedFile();
+  StagedFile(StagedFile&& other) noexcept;
+  StagedFile& operator=(StagedFile&& other) noexcept;
+  StagedFile(const StagedFile&) = delete;
+  StagedFile& operator=(const StagedFile&) = delete;
+
+  bool isOpen() const;
+  File& file() { return *file_; }
+  SystemError error() const { return error_; }
+  // Names the file `name` and closes it. On failure the folder is as before
+  // and closeFailed() tells whether the contents could not be written out.
+  bool commit(const std::string& name);
+  bool closeFailed() const { return closeFailed_; }
+
+ private:
+  friend class Folder;
+  void discard();
+  const Folder* folder_ = nullptr;
+  std::unique_ptr<File> file_;
+  std::string tempName_;  // the hidden name, while the file has one
+  bool unnamed_ = false;
+  bool closeFailed_ = false;
+  SystemError error_;
 };
 
 // The folder that holds `path` and the path's last name, for paths of any
@@ -96,12 +131,6 @@ class MountGuard {
 // Test seam: runs after every listing of a Folder, before the walker acts on
 // the entries (to change the tree in that moment). Empty: nothing runs.
 void setAfterListingHook(std::function<void()> hook);
-
-// The process's file creation mask (umask); -1 when it cannot be read.
-int fileCreationMask();
-
-// The system's text for an errno value.
-std::string errorText(int error);
 
 }  // namespace tavilo::platform
 

@@ -1,11 +1,14 @@
-// Everything Tavilo asks of the operating system. Callers never branch on the
-// operating system; platform_posix*.cpp implement this header on Linux.
+// Everything Tavilo asks of the operating system apart from its windows
+// (platform/window.h). Callers never branch on the operating system; the
+// files under platform/posix implement this header on Linux.
 #ifndef TAVILO_PLATFORM_PLATFORM_H
 #define TAVILO_PLATFORM_PLATFORM_H
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "platform/system_error.h"
 
 namespace tavilo::platform {
 
@@ -16,8 +19,13 @@ std::string programFile();
 // Folder of the running program with one trailing separator (case kept).
 std::string programDir();
 
-// The native path separator.
-inline constexpr char kSeparator = '/';
+// How this system spells paths (core/path.h reads both spellings).
+enum class PathStyle { Posix, Windows };
+#ifdef _WIN32
+inline constexpr PathStyle kPathStyle = PathStyle::Windows;
+#else
+inline constexpr PathStyle kPathStyle = PathStyle::Posix;
+#endif
 
 // A path value of the configuration file (written with backslashes on
 // Windows, any case) appended to `dir`. Backslashes become '/'; when the
@@ -91,7 +99,8 @@ struct FileStatus {
   bool isFolder = false;
   bool isLink = false;        // only when links are not followed
   bool isFifo = false, isDevice = false, isSocket = false;
-  int permissions = 0;        // mode & 07777
+  int permissions = 0;        // the system's access rights, for the platform's own use
+  bool readOnly = false;      // the owner may not write
   std::int64_t size = 0;
   FileTime modified;
   FileIdentity identity;
@@ -116,8 +125,8 @@ std::string linkTarget(const std::string& path);
 // rename(2): atomically replaces an existing file `to`, read-only or not.
 bool renamePath(const std::string& from, const std::string& to);
 
-// An open file descriptor that is closed on destruction. Every call keeps the
-// errno of its failure in error(); EINTR is retried.
+// An open file that is closed on destruction. Every call keeps the reason of
+// its failure in error(); interrupted calls are retried.
 class File {
  public:
   File() = default;
@@ -132,13 +141,13 @@ class File {
   // A new file of mode 0600 with a unique hidden name in `folder`, made with
   // O_EXCL so that nothing existing is touched; name() gives its path.
   static File createTemporary(const std::string& folder);
-  // A new file at `path` for writing, made only where nothing at all exists
-  // under that name: never through or over a link, even one that leads
-  // nowhere (error() EEXIST then).
-  static File createNew(const std::string& path, int mode);
+  // A new file at `path` for writing, readable by everyone, made only where
+  // nothing at all exists under that name: never through or over a link, even
+  // one that leads nowhere (error() kind Exists then).
+  static File createNew(const std::string& path);
 
   bool isOpen() const { return fd_ >= 0; }
-  int error() const { return error_; }
+  SystemError error() const { return error_; }
   const std::string& name() const { return name_; }
   FileStatus status();  // fstat of the open file
 
@@ -149,6 +158,9 @@ class File {
   bool writeAll(const void* buffer, std::size_t size);
   bool setModificationTime(const FileTime& time);
   bool setPermissions(int mode);
+  // The usual rights of a new document: the owner reads and writes, everyone
+  // else reads.
+  bool setReadableByAll();
   // Copies up to `size` bytes from this file's position to the end of
   // `target` in the kernel (copy_file_range), or through a buffer where the
   // kernel cannot; 0 at the end of this file, -1 on error (in error()).
@@ -158,10 +170,11 @@ class File {
 
  private:
   friend class Folder;
+  friend class StagedFile;
   File(int fd, std::string name);
   std::int64_t copyThroughBuffer(File& target, std::size_t size);
   int fd_ = -1;
-  int error_ = 0;
+  SystemError error_;
   bool kernelCopy_ = true;
   bool kernelCopied_ = false;
   std::string name_;
@@ -210,20 +223,6 @@ bool shellOpen(const std::string& file, const std::string& parameters);
 std::vector<std::string> splitParameters(const std::string& text);
 // Reaps finished children without blocking.
 void reapChildren();
-
-// ---------------------------------------------------------------- windows
-
-// `display` is the X11 Display*, `window` the X11 window id.
-// Asks the window manager for no frame and no caption (Motif hints); the
-// window keeps its taskbar entry.
-void setUndecorated(void* display, unsigned long window);
-// Asks the window manager for a frame with a caption and a close box, and
-// with a minimise box, a maximise box and sizing borders only as given.
-void setFrameButtons(void* display, unsigned long window, bool minimise, bool maximise, bool sizeable);
-// The desktop's settings as it publishes them (the bytes of the XSETTINGS
-// property of the default screen); "" when no settings manager runs.
-std::string desktopSettingsData(void* display);
-
 
 }  // namespace tavilo::platform
 

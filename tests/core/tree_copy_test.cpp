@@ -44,8 +44,8 @@ TEST_F(TreeCopy, CopiesFilesWithTheirRelativePathsInWalkOrderAndListsWhatItCould
   EXPECT_EQ(started, order);
   EXPECT_EQ(result.copied, 4u);
   EXPECT_FALSE(result.stopped);
-  const std::vector<core::CopyFailure> failures = {{path("quelle/ordner-link"), core::copyErrorText(EISDIR)},
-                                                   {path("quelle/tot"), core::copyErrorText(ENOENT)}};
+  const std::vector<core::CopyFailure> failures = {{path("quelle/ordner-link"), core::copyErrorText(pf::ErrorKind::IsFolder)},
+                                                   {path("quelle/tot"), core::copyErrorText(pf::ErrorKind::NotFound)}};
   EXPECT_EQ(result.failures, failures);
   EXPECT_EQ(names("neu/ziel"), (std::vector<std::string>{"Sub", "a.txt", "datei-link", "leer"}));
   EXPECT_EQ(readFile("neu/ziel/datei-link"), "a.txt");
@@ -92,7 +92,7 @@ TEST_F(TreeCopy, AFolderThatCannotBeMadeIsListedAndTheRestIsCopied) {
   writeFile("quelle/z.txt", "z");
   writeFile("ziel/Sub", "eine Datei im Weg");
   const core::TreeCopyResult result = core::runTreeCopy(core::planTreeCopy(path("quelle"), path("ziel")));
-  EXPECT_EQ(result.failures, (std::vector<core::CopyFailure>{{path("quelle/Sub"), core::copyErrorText(EEXIST)}}));
+  EXPECT_EQ(result.failures, (std::vector<core::CopyFailure>{{path("quelle/Sub"), core::copyErrorText(pf::ErrorKind::Exists)}}));
   EXPECT_EQ(readFile("ziel/z.txt"), "z");
   EXPECT_EQ(readFile("ziel/Sub"), "eine Datei im Weg");
 }

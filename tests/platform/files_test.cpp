@@ -126,12 +126,12 @@ TEST_F(PlatformFiles, TemporaryFilesAreHiddenPrivateAndUnique) {
   EXPECT_TRUE(a.setModificationTime({1000, 1, true}));
   EXPECT_TRUE(a.close());
   EXPECT_FALSE(a.close());
-  EXPECT_EQ(a.error(), EBADF);
+  EXPECT_EQ(a.error().code(), EBADF);
   EXPECT_EQ(modeOf(a.name()), 0444u);
   EXPECT_EQ(pf::fileStatus(a.name(), true).modified, (pf::FileTime{1000, 1, true}));
   pf::File missing = pf::File::createTemporary(path("fehlt"));
   EXPECT_FALSE(missing.isOpen());
-  EXPECT_EQ(missing.error(), ENOENT);
+  EXPECT_EQ(missing.error().kind(), pf::ErrorKind::NotFound);
 
   pf::File r = pf::File::openRead(a.name());
   ASSERT_TRUE(r.isOpen());
@@ -149,14 +149,14 @@ TEST_F(PlatformFiles, OpenReadNeverBlocksAndReportsErrors) {
   EXPECT_FALSE(fifo.status().isRegular);
   pf::File missing = pf::File::openRead(path("fehlt"));
   EXPECT_FALSE(missing.isOpen());
-  EXPECT_EQ(missing.error(), ENOENT);
+  EXPECT_EQ(missing.error().kind(), pf::ErrorKind::NotFound);
   char c;
   EXPECT_EQ(missing.read(&c, 1), -1);
   makeFolder("ordner");
   pf::File folder = pf::File::openRead(path("ordner"));
   ASSERT_TRUE(folder.isOpen());
   EXPECT_EQ(folder.read(&c, 1), -1);
-  EXPECT_EQ(folder.error(), EISDIR);
+  EXPECT_EQ(folder.error().kind(), pf::ErrorKind::IsFolder);
 }
 
 TEST_F(PlatformFiles, SavedFolderReturnsToAFolderThatWasRenamed) {
@@ -201,3 +201,43 @@ TEST_F(PlatformFilesAsUser, ListingAFolderWithoutSearchPermissionKeepsItsFolders
 }
 
 }  // namespace
+
+TEST(PlatformErrors, SystemCodesSortIntoKindsAndKeepTheirText) {
+  const std::pair<int, pf::ErrorKind> cases[] = {
+      {ENOENT, pf::ErrorKind::NotFound},       {EACCES, pf::ErrorKind::AccessDenied},
+      {EPERM, pf::ErrorKind::AccessDenied},    {ENOSPC, pf::ErrorKind::NoSpace},
+      {EDQUOT, pf::ErrorKind::QuotaExceeded},  {EROFS, pf::ErrorKind::ReadOnlyMedium},
+      {EEXIST, pf::ErrorKind::Exists},         {EXDEV, pf::ErrorKind::Other},
+      {0, pf::ErrorKind::NoError}};
+  for (const auto& [code, kind] : cases) {
+    const pf::SystemError e = pf::SystemError::fromNative(code);
+    EXPECT_EQ(e.kind(), kind) << code;
+    EXPECT_EQ(e.code(), code);
+    EXPECT_EQ(e.text().empty(), code == 0) << code;
+  }
+  EXPECT_EQ(pf::SystemError(pf::ErrorKind::IsFolder).text(), "");
+}
+
+TEST_F(PlatformFiles, AStagedFileHasNoNameUntilCommittedAndTakesTheReadOnlyState) {
+  writeFile("quelle", "q");
+  ASSERT_EQ(::chmod(path("quelle").c_str(), 0444), 0);
+  writeFile("alt", "alt");
+  ASSERT_EQ(::chmod(path("alt").c_str(), 0444), 0);
+  const pf::Folder folder = pf::Folder::open(path());
+  const pf::FileStatus like = pf::fileStatus(path("quelle"), true);
+  ASSERT_TRUE(like.readOnly);
+  {
+    pf::StagedFile dropped = folder.stage(like);
+    ASSERT_TRUE(dropped.isOpen());
+    EXPECT_TRUE(dropped.file().writeAll("weg", 3));
+  }
+  EXPECT_EQ(folder.list().size(), 2u);  // quelle and alt only
+
+  pf::StagedFile staged = folder.stage(like);
+  ASSERT_TRUE(staged.isOpen());
+  EXPECT_TRUE(staged.file().writeAll("neu", 3));
+  EXPECT_TRUE(staged.commit("alt"));
+  EXPECT_EQ(readFile("alt"), "neu");
+  EXPECT_TRUE(pf::fileStatus(path("alt"), true).readOnly);
+  EXPECT_EQ(folder.list().size(), 2u);
+}

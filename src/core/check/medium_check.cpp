@@ -144,7 +144,7 @@ MediumCheck checkMedium(const std::string& folder) {
     return check;
   }
   if (file.outcome != ConfigBytes::Outcome::Read) {
-    check.unreadable = path + " cannot be read: " + platform::errorText(file.error) + " (the menu says so and ends)";
+    check.unreadable = path + " cannot be read: " + file.error.text() + " (the menu says so and ends)";
     return check;
   }
   check.findings = checkConfiguration(std::move(file.bytes), dir);

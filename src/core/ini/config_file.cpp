@@ -1,7 +1,6 @@
 #include "core/ini/config_file.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <utility>
 
@@ -46,7 +45,9 @@ ConfigBytes ConfigFile::readFile() const {
   platform::File file = platform::File::openRead(path_);
   if (!file.isOpen()) {
     // A link that leads nowhere (or in a circle) is as good as no file.
-    r.outcome = file.error() == ENOENT || file.error() == ELOOP ? Outcome::Missing : Outcome::Unreadable;
+    const platform::ErrorKind kind = file.error().kind();
+    r.outcome = kind == platform::ErrorKind::NotFound || kind == platform::ErrorKind::TooManyLinks ? Outcome::Missing
+                                                                                                     : Outcome::Unreadable;
     r.error = file.error();
     return r;
   }
@@ -99,9 +100,9 @@ void ConfigFile::WriteDefaultIni() const {
   const std::string text = defaultIniText(platform::localDateTimeText());
   // Only where nothing at all stands under the name: an author's link, even
   // one that leads nowhere, stays as it is.
-  platform::File file = platform::File::createNew(path_, 0644);
+  platform::File file = platform::File::createNew(path_);
   if (!file.isOpen()) {
-    if (file.error() == EEXIST) throw Error(whatIsInTheWay(path_));
+    if (file.error().kind() == platform::ErrorKind::Exists) throw Error(whatIsInTheWay(path_));
     throw Error(formatMessage("nach %s kann nicht geschrieben werden", path_));
   }
   // A file that could not be written whole goes again, so that no cut sample is read.

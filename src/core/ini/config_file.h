@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/ini/ini_document.h"
+#include "platform/system_error.h"
 
 namespace tavilo::core {
 
@@ -23,7 +24,7 @@ struct ConfigBytes {
   std::string bytes;  // Read: the file as it is on disk, up to kMaxIniBytes
   bool cut = false;   // Read: the file goes on beyond kMaxIniBytes
   Kind kind = Kind::Other;  // NotAFile: what stands there
-  int error = 0;      // Unreadable: the system's error code
+  platform::SystemError error;  // Unreadable: what the system said
 };
 
 class ConfigFile {

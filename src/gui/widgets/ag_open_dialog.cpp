@@ -6,6 +6,7 @@
 
 #include "core/file_masks.h"
 #include "core/file_utils_paths.h"
+#include "core/path.h"
 #include "gui/application.h"
 #include "platform/platform.h"
 
@@ -51,7 +52,7 @@ std::string chooserFilter(const std::string& filter) {
 
 bool TAgOpenDialog::Execute() {
   std::string offered = fileName_;
-  if (offered.find('/') == std::string::npos) {
+  if (core::pathFolder(offered).empty()) {
     const std::string dir = initialDir_.empty() ? platform::currentFolder() : initialDir_;
     offered = core::AddBackslash(dir) + offered;
   }
@@ -60,7 +61,7 @@ bool TAgOpenDialog::Execute() {
                           title_.c_str());
   chooser.value(offered.c_str());
   // value() takes a file directly below "/" for one on the list of file systems.
-  chooser.directory(offered.substr(0, offered.rfind('/') + 1).c_str());
+  chooser.directory(std::string(core::pathFolder(offered)).c_str());
   if (!showPlacesBar_) hidePlacesBar(*chooser.newButton->window());
   chooser.show();
   while (chooser.shown() && !Application::instance().Terminated()) Fl::wait(0.5);
@@ -68,7 +69,7 @@ bool TAgOpenDialog::Execute() {
   const char* chosen = chooser.value();
   if (!chosen || !*chosen) return false;
   std::string name = chosen;
-  if (name.front() != '/') name = core::AddBackslash(chooser.directory() ? chooser.directory() : "") + name;
+  if (!core::isAbsolutePath(name)) name = core::joinPath(chooser.directory() ? chooser.directory() : "", name);
   fileName_ = name;
   return true;
 }

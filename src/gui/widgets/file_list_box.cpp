@@ -1,6 +1,7 @@
 #include "gui/widgets/file_list_box.h"
 
 #include "core/file_masks.h"
+#include "core/path.h"
 #include "gui/color.h"
 #include "gui/glyphs.h"
 #include "gui/widgets/directory_list_box.h"
@@ -17,14 +18,7 @@ namespace tavilo::gui {
 
 namespace pf = tavilo::platform;
 
-namespace {
-
-std::string joinPath(const std::string& folder, const std::string& name) {
-  if (folder.empty()) return name;
-  return folder.back() == '/' ? folder + name : folder + "/" + name;
-}
-
-}  // namespace
+using core::joinPath;
 
 TFileListBox::TFileListBox(int x, int y, int w, int h, const char* label)
     : TIndexedBrowser(x, y, w, h, label), mask_("*.*") {

@@ -3,12 +3,11 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
-#include <FL/x.H>
 
 #include <algorithm>
 #include <cstring>
 
-#include "core/xsettings.h"
+#include "gui/native_window.h"
 #include "gui/widgets/list_painting.h"
 #include "platform/platform.h"
 
@@ -21,9 +20,9 @@ namespace {
 core::DoubleClickRule desktopDoubleClick() {
   static const core::DoubleClickRule rule = [] {
     core::DoubleClickRule r;
-    const std::string settings = platform::desktopSettingsData(fl_display);
-    if (auto t = core::xsettingsInteger(settings, "Net/DoubleClickTime"); t && *t > 0) r.timeMs = *t;
-    if (auto d = core::xsettingsInteger(settings, "Net/DoubleClickDistance"); d && *d >= 0) r.distance = *d;
+    const platform::DoubleClickSettings desktop = platform::desktopDoubleClick(nativeDisplay());
+    if (desktop.timeMs && *desktop.timeMs > 0) r.timeMs = *desktop.timeMs;
+    if (desktop.distance && *desktop.distance >= 0) r.distance = *desktop.distance;
     return r;
   }();
   return rule;
@@ -196,7 +195,7 @@ int TListBox::handle(int event) {
       const int row = rowAt(Fl::event_y());
       if (row < 0) return 1;
       pressed_ = true;
-      pressDouble_ = clicks_.press(static_cast<std::uint32_t>(fl_event_time), Fl::event_x_root(),
+      pressDouble_ = clicks_.press(eventTimeMs(), Fl::event_x_root(),
                                    Fl::event_y_root(), row);
       pressChanged_ = choose(row);
       if (pressChanged_) click();

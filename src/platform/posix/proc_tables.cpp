@@ -1,4 +1,4 @@
-#include "platform/proc_tables.h"
+#include "platform/posix/proc_tables.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -91,27 +91,6 @@ std::string uniqueName() {
 
 void setAfterListingHook(std::function<void()> hook) { afterListingHook() = std::move(hook); }
 
-int fileCreationMask() {
-  // Read once: the program never changes it, and umask(2) cannot read it
-  // without setting it.
-  static const int mask = [] {
-    FILE* f = std::fopen("/proc/self/status", "re");
-    if (!f) return -1;
-    char line[256];
-    int value = -1;
-    while (std::fgets(line, sizeof line, f))
-      if (std::sscanf(line, "Umask: %o", &value) == 1) break;
-    std::fclose(f);
-    return value;
-  }();
-  return mask;
-}
-
-std::string errorText(int error) {
-  char buf[256];
-  return ::strerror_r(error, buf, sizeof buf);
-}
-
 Folder::~Folder() {
   if (fd_ >= 0) ::close(fd_);
 }
@@ -130,18 +109,18 @@ Folder& Folder::operator=(Folder&& other) noexcept {
 Folder Folder::open(const std::string& path) {
   Folder f;
   if (path.empty()) {
-    f.error_ = ENOENT;
+    f.error_ = SystemError::fromNative(ENOENT);
     return f;
   }
   f.fd_ = openLongPath(path, kFolderFlags);
-  if (f.fd_ < 0) f.error_ = errno;
+  if (f.fd_ < 0) f.error_ = SystemError::fromNative(errno);
   return f;
 }
 
 Folder Folder::openSub(const std::string& name) const {
   Folder f;
   f.fd_ = openAt(fd_, name.c_str(), kFolderFlags | O_NOFOLLOW);
-  if (f.fd_ < 0) f.error_ = errno == ELOOP ? ENOTDIR : errno;
+  if (f.fd_ < 0) f.error_ = SystemError::fromNative(errno == ELOOP ? ENOTDIR : errno);
   return f;
 }
 
@@ -160,7 +139,7 @@ std::vector<DirEntry> Folder::list() const {
   const int fd = openAt(fd_, ".", kFolderFlags);
   DIR* d = fd >= 0 ? ::fdopendir(fd) : nullptr;
   if (!d) {
-    error_ = errno;
+    error_ = SystemError::fromNative(errno);
     if (fd >= 0) ::close(fd);
     return out;
   }
@@ -193,7 +172,7 @@ File Folder::openFile(const std::string& name) const {
   // the only ones copied, ignore it.
   const int fd = openAt(fd_, name.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (fd < 0) {
-    f.error_ = error_ = errno;
+    f.error_ = error_ = SystemError::fromNative(errno);
     return f;
   }
   f.fd_ = fd;
@@ -213,7 +192,7 @@ File Folder::createTemporary(int mode) const {
     }
     if (errno != EEXIST) break;
   }
-  f.error_ = error_ = errno;
+  f.error_ = error_ = SystemError::fromNative(errno);
   return f;
 }
 
@@ -221,7 +200,7 @@ File Folder::createUnnamed(int mode) const {
   File f(-1, {});
   const int fd = openAt(fd_, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, static_cast<mode_t>(mode & 0777));
   if (fd < 0) {
-    f.error_ = error_ = errno;
+    f.error_ = error_ = SystemError::fromNative(errno);
     return f;
   }
   f.fd_ = fd;
@@ -251,8 +230,8 @@ bool Folder::linkUnnamed(const File& file, std::string& name) const {
   for (int attempt = 0; attempt < (unique ? 100 : 1); ++attempt) {
     if (unique) name = uniqueName();
     if (linkByDescriptor(file.fd_, fd_, name.c_str())) return true;
-    error_ = errno;
-    if (error_ != EEXIST) break;
+    error_ = SystemError::fromNative(errno);
+    if (error_.code() != EEXIST) break;
   }
   if (unique) name.clear();
   return false;
@@ -260,26 +239,26 @@ bool Folder::linkUnnamed(const File& file, std::string& name) const {
 
 bool Folder::removeFile(const std::string& name) const {
   if (::unlinkat(fd_, name.c_str(), 0) == 0) return true;
-  error_ = errno;
+  error_ = SystemError::fromNative(errno);
   return false;
 }
 
 bool Folder::removeFolder(const std::string& name) const {
   if (::unlinkat(fd_, name.c_str(), AT_REMOVEDIR) == 0) return true;
-  error_ = errno;
+  error_ = SystemError::fromNative(errno);
   return false;
 }
 
 bool Folder::makeFolder(const std::string& name) const {
   if (::mkdirat(fd_, name.c_str(), 0777) == 0) return true;
-  error_ = errno;
+  error_ = SystemError::fromNative(errno);
   struct stat st;
-  return error_ == EEXIST && ::fstatat(fd_, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
+  return error_.code() == EEXIST && ::fstatat(fd_, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
 }
 
 bool Folder::rename(const std::string& from, const std::string& to) const {
   if (::renameat(fd_, from.c_str(), fd_, to.c_str()) == 0) return true;
-  error_ = errno;
+  error_ = SystemError::fromNative(errno);
   return false;
 }
 
@@ -289,7 +268,7 @@ bool Folder::addOwnerWrite() const {
   const mode_t wanted = st.st_mode | S_IWUSR | S_IXUSR;
   if ((wanted & 07777) == (st.st_mode & 07777)) return true;
   if (::fchmod(fd_, wanted & 07777) == 0) return true;
-  error_ = errno;
+  error_ = SystemError::fromNative(errno);
   return false;
 }
 

@@ -1,6 +1,6 @@
 // Drives on POSIX: "/" and the mount points of real file systems.
 #include "platform/platform.h"
-#include "platform/proc_tables.h"
+#include "platform/posix/proc_tables.h"
 
 #include <dirent.h>
 #include <sys/stat.h>

@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "platform/platform.h"
-#include "platform/proc_tables.h"
+#include "platform/posix/proc_tables.h"
 
 namespace tavilo::platform {
 

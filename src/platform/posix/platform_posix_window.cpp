@@ -1,10 +1,14 @@
 // Window frames and desktop settings on X11: Motif decoration hints and the
 // XSETTINGS property.
-#include "platform/platform.h"
+#include "platform/window.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+
+#include <string>
+
+#include "platform/posix/xsettings.h"
 
 
 namespace tavilo::platform {
@@ -17,8 +21,9 @@ struct MotifHints {
   unsigned long status;
 };
 
-void setMotifHints(void* display, unsigned long window, MotifHints hints) {
-  auto* dpy = static_cast<Display*>(display);
+void setMotifHints(const NativeWindow& w, MotifHints hints) {
+  auto* dpy = static_cast<Display*>(w.display);
+  const auto window = static_cast<Window>(w.handle);
   if (!dpy || !window) return;
   const Atom atom = XInternAtom(dpy, "_MOTIF_WM_HINTS", False);
   XChangeProperty(dpy, window, atom, atom, 32, PropModeReplace,
@@ -28,20 +33,24 @@ void setMotifHints(void* display, unsigned long window, MotifHints hints) {
 
 }  // namespace
 
-void setUndecorated(void* display, unsigned long window) {
-  setMotifHints(display, window, {2 /* decorations */, 0, 0 /* none */, 0, 0});
+void setUndecorated(const NativeWindow& window) {
+  setMotifHints(window, {2 /* decorations */, 0, 0 /* none */, 0, 0});
 }
 
-void setFrameButtons(void* display, unsigned long window, bool minimise, bool maximise, bool sizeable) {
+void setFrameButtons(const NativeWindow& window, bool minimise, bool maximise, bool sizeable) {
   enum : unsigned long { kResize = 2, kMove = 4, kMinimise = 8, kMaximise = 16, kClose = 32 };
   enum : unsigned long { kBorder = 2, kResizeHandles = 4, kTitle = 8, kMenu = 16, kMinimiseBox = 32, kMaximiseBox = 64 };
   MotifHints hints = {1 | 2 /* functions, decorations */, kMove | kClose, kBorder | kTitle | kMenu, 0, 0};
   if (sizeable) hints.functions |= kResize, hints.decorations |= kResizeHandles;
   if (minimise) hints.functions |= kMinimise, hints.decorations |= kMinimiseBox;
   if (maximise) hints.functions |= kMaximise, hints.decorations |= kMaximiseBox;
-  setMotifHints(display, window, hints);
+  setMotifHints(window, hints);
 }
 
+namespace {
+
+// The bytes of the XSETTINGS property of the default screen; "" when no
+// settings manager runs.
 std::string desktopSettingsData(void* display) {
   auto* dpy = static_cast<Display*>(display);
   if (!dpy) return {};
@@ -60,6 +69,13 @@ std::string desktopSettingsData(void* display) {
     bytes.assign(reinterpret_cast<const char*>(data), items);
   if (data) XFree(data);
   return bytes;
+}
+
+}  // namespace
+
+DoubleClickSettings desktopDoubleClick(void* display) {
+  const std::string settings = desktopSettingsData(display);
+  return {xsettingsInteger(settings, "Net/DoubleClickTime"), xsettingsInteger(settings, "Net/DoubleClickDistance")};
 }
 
 }  // namespace tavilo::platform

@@ -1,8 +1,8 @@
-#include "core/xsettings.h"
+#include "platform/posix/xsettings.h"
 
 #include <cstdint>
 
-namespace tavilo::core {
+namespace tavilo::platform {
 
 namespace {
 
@@ -71,4 +71,4 @@ std::optional<int> xsettingsInteger(std::string_view data, std::string_view name
   return std::nullopt;
 }
 
-}  // namespace tavilo::core
+}  // namespace tavilo::platform

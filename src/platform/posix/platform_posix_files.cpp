@@ -25,6 +25,7 @@ FileStatus statusFrom(const struct stat& st) {
   s.isDevice = S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode);
   s.isSocket = S_ISSOCK(st.st_mode);
   s.permissions = static_cast<int>(st.st_mode & 07777);
+  s.readOnly = (st.st_mode & S_IWUSR) == 0;
   s.size = static_cast<std::int64_t>(st.st_size);
   s.modified = {static_cast<std::int64_t>(st.st_mtim.tv_sec), static_cast<std::int64_t>(st.st_mtim.tv_nsec), true};
   s.identity = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino), true};
@@ -58,7 +59,7 @@ FileStatus Folder::status(const std::string& name, bool followLinks) const {
   struct stat st;
   const int flags = (followLinks ? 0 : AT_SYMLINK_NOFOLLOW) | (name.empty() ? AT_EMPTY_PATH : 0);
   if (fd_ < 0 || ::fstatat(fd_, name.c_str(), &st, flags) != 0) {
-    error_ = fd_ < 0 ? EBADF : errno;
+    error_ = SystemError::fromNative(fd_ < 0 ? EBADF : errno);
     return {};
   }
   return statusFrom(st);
@@ -152,7 +153,7 @@ File& File::operator=(File&& other) noexcept {
 File File::openRead(const std::string& path) {
   File f(-1, path);
   if (path.empty()) {
-    f.error_ = ENOENT;
+    f.error_ = SystemError::fromNative(ENOENT);
     return f;
   }
   // O_NONBLOCK so that a FIFO does not wait for a writer; a regular file
@@ -162,7 +163,7 @@ File File::openRead(const std::string& path) {
     fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   } while (fd < 0 && errno == EINTR);
   if (fd < 0) {
-    f.error_ = errno;
+    f.error_ = SystemError::fromNative(errno);
     return f;
   }
   const int flags = ::fcntl(fd, F_GETFL);
@@ -180,7 +181,7 @@ File File::createTemporary(const std::string& folder) {
   File f(-1, {});
   const int fd = ::mkostemp(buf.data(), O_CLOEXEC);
   if (fd < 0) {
-    f.error_ = errno;
+    f.error_ = SystemError::fromNative(errno);
     return f;
   }
   f.fd_ = fd;
@@ -188,19 +189,18 @@ File File::createTemporary(const std::string& folder) {
   return f;
 }
 
-File File::createNew(const std::string& path, int mode) {
+File File::createNew(const std::string& path) {
   File f(-1, path);
   if (path.empty()) {
-    f.error_ = ENOENT;
+    f.error_ = SystemError::fromNative(ENOENT);
     return f;
   }
   int fd;
   do {
-    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY,
-                static_cast<mode_t>(mode & 07777));
+    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0644);
   } while (fd < 0 && errno == EINTR);
   if (fd < 0) {
-    f.error_ = errno;
+    f.error_ = SystemError::fromNative(errno);
     return f;
   }
   f.fd_ = fd;
@@ -210,7 +210,7 @@ File File::createNew(const std::string& path, int mode) {
 FileStatus File::status() {
   struct stat st;
   if (fd_ < 0 || ::fstat(fd_, &st) != 0) {
-    error_ = fd_ < 0 ? EBADF : errno;
+    error_ = SystemError::fromNative(fd_ < 0 ? EBADF : errno);
     return {};
   }
   return statusFrom(st);
@@ -218,14 +218,14 @@ FileStatus File::status() {
 
 std::int64_t File::read(void* buffer, std::size_t size) {
   if (fd_ < 0) {
-    error_ = EBADF;
+    error_ = SystemError::fromNative(EBADF);
     return -1;
   }
   for (;;) {
     const ssize_t n = ::read(fd_, buffer, size);
     if (n >= 0) return n;
     if (errno != EINTR) {
-      error_ = errno;
+      error_ = SystemError::fromNative(errno);
       return -1;
     }
   }
@@ -233,7 +233,7 @@ std::int64_t File::read(void* buffer, std::size_t size) {
 
 bool File::writeAll(const void* buffer, std::size_t size) {
   if (fd_ < 0) {
-    error_ = EBADF;
+    error_ = SystemError::fromNative(EBADF);
     return false;
   }
   const char* p = static_cast<const char*>(buffer);
@@ -241,7 +241,7 @@ bool File::writeAll(const void* buffer, std::size_t size) {
     const ssize_t n = ::write(fd_, p, size);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
-      error_ = n < 0 ? errno : ENOSPC;
+      error_ = SystemError::fromNative(n < 0 ? errno : ENOSPC);
       return false;
     }
     p += n;
@@ -253,7 +253,7 @@ bool File::writeAll(const void* buffer, std::size_t size) {
 bool File::setModificationTime(const FileTime& time) {
   struct timespec times[2];
   if (fd_ < 0 || !timesFor(time, times) || ::futimens(fd_, times) != 0) {
-    error_ = fd_ < 0 ? EBADF : errno;
+    error_ = SystemError::fromNative(fd_ < 0 ? EBADF : errno);
     return false;
   }
   return true;
@@ -261,15 +261,17 @@ bool File::setModificationTime(const FileTime& time) {
 
 bool File::setPermissions(int mode) {
   if (fd_ < 0 || ::fchmod(fd_, static_cast<mode_t>(mode & 07777)) != 0) {
-    error_ = fd_ < 0 ? EBADF : errno;
+    error_ = SystemError::fromNative(fd_ < 0 ? EBADF : errno);
     return false;
   }
   return true;
 }
 
+bool File::setReadableByAll() { return setPermissions(0644); }
+
 std::int64_t File::copyTo(File& target, std::size_t size) {
   if (fd_ < 0 || target.fd_ < 0) {
-    error_ = EBADF;
+    error_ = SystemError::fromNative(EBADF);
     return -1;
   }
   while (kernelCopy_) {
@@ -292,7 +294,7 @@ std::int64_t File::copyTo(File& target, std::size_t size) {
       kernelCopy_ = false;
       break;
     }
-    error_ = errno;
+    error_ = SystemError::fromNative(errno);
     return -1;
   }
   return copyThroughBuffer(target, size);
@@ -312,13 +314,13 @@ std::int64_t File::copyThroughBuffer(File& target, std::size_t size) {
 
 bool File::close() {
   if (fd_ < 0) {
-    error_ = EBADF;
+    error_ = SystemError::fromNative(EBADF);
     return false;
   }
   // On Linux the descriptor is gone even when close fails, so never retry.
   const int rc = ::close(std::exchange(fd_, -1));
   if (rc != 0) {
-    error_ = errno;
+    error_ = SystemError::fromNative(errno);
     return false;
   }
   return true;

@@ -1,8 +1,8 @@
 // The kernel's mount tables (/proc/self/mounts, /proc/self/mountinfo): lines
 // of fields separated by blanks, with blanks inside a field written as octal
 // escapes (\040). Read with plain system calls, without C++ streams.
-#ifndef TAVILO_PLATFORM_PROC_TABLES_H
-#define TAVILO_PLATFORM_PROC_TABLES_H
+#ifndef TAVILO_PLATFORM_POSIX_PROC_TABLES_H
+#define TAVILO_PLATFORM_POSIX_PROC_TABLES_H
 
 #include <string>
 #include <vector>

@@ -1,11 +1,11 @@
-#include "core/xsettings.h"
+#include "platform/posix/xsettings.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 
-namespace core = tavilo::core;
+namespace pf = tavilo::platform;
 
 namespace {
 
@@ -73,15 +73,15 @@ TEST(XSettings, FindsAnIntegerPastOtherKindsOfSettingsInBothByteOrders) {
                                  .integer("Net/DoubleClickDistance", 6)
                                  .integer("Net/DoubleClickTime", 350)
                                  .bytes();
-    EXPECT_EQ(core::xsettingsInteger(data, "Net/DoubleClickTime"), 350) << big;
-    EXPECT_EQ(core::xsettingsInteger(data, "Net/DoubleClickDistance"), 6) << big;
-    EXPECT_EQ(core::xsettingsInteger(data, "Net/ThemeName"), std::nullopt) << "a text is no integer";
-    EXPECT_EQ(core::xsettingsInteger(data, "Net/Fehlt"), std::nullopt);
+    EXPECT_EQ(pf::xsettingsInteger(data, "Net/DoubleClickTime"), 350) << big;
+    EXPECT_EQ(pf::xsettingsInteger(data, "Net/DoubleClickDistance"), 6) << big;
+    EXPECT_EQ(pf::xsettingsInteger(data, "Net/ThemeName"), std::nullopt) << "a text is no integer";
+    EXPECT_EQ(pf::xsettingsInteger(data, "Net/Fehlt"), std::nullopt);
     for (std::size_t cut = 0; cut < data.size(); ++cut)
-      EXPECT_EQ(core::xsettingsInteger(data.substr(0, cut), "Net/DoubleClickTime"), std::nullopt) << "cut at " << cut;
+      EXPECT_EQ(pf::xsettingsInteger(data.substr(0, cut), "Net/DoubleClickTime"), std::nullopt) << "cut at " << cut;
   }
-  EXPECT_EQ(core::xsettingsInteger("", "Net/DoubleClickTime"), std::nullopt);
-  EXPECT_EQ(core::xsettingsInteger(std::string(16, '\x07'), "x"), std::nullopt) << "no byte order";
+  EXPECT_EQ(pf::xsettingsInteger("", "Net/DoubleClickTime"), std::nullopt);
+  EXPECT_EQ(pf::xsettingsInteger(std::string(16, '\x07'), "x"), std::nullopt) << "no byte order";
 }
 
 }  // namespace

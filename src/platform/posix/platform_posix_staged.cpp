@@ -1,0 +1,123 @@
+// Staged files on POSIX: an O_TMPFILE file linked under its name when
+// complete, or where the file system cannot make one, a hidden file renamed
+// over the target. A name that is taken is replaced by a rename, never by an
+// unlink first, so the old file stays whole until the new one is.
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <utility>
+
+#include "platform/platform.h"
+
+namespace tavilo::platform {
+
+namespace {
+
+// The process's file creation mask; -1 when it cannot be read. Read once: the
+// program never changes it, and umask(2) cannot read it without setting it.
+int fileCreationMask() {
+  static const int mask = [] {
+    FILE* f = std::fopen("/proc/self/status", "re");
+    if (!f) return -1;
+    char line[256];
+    int value = -1;
+    while (std::fgets(line, sizeof line, f))
+      if (std::sscanf(line, "Umask: %o", &value) == 1) break;
+    std::fclose(f);
+    return value;
+  }();
+  return mask;
+}
+
+}  // namespace
+
+StagedFile Folder::stage(const FileStatus& like) const {
+  // Made with the source's permission bits where the creation mask keeps
+  // them, which saves a change of the new file's mode.
+  const int permissions = like.permissions & 0777;
+  const int mask = fileCreationMask();
+  const bool modeExact = mask >= 0 && (permissions & mask) == 0;
+  const int mode = modeExact ? permissions : 0600;
+  StagedFile staged;
+  staged.folder_ = this;
+  File file = createUnnamed(mode);
+  staged.unnamed_ = file.isOpen();
+  if (!staged.unnamed_) file = createTemporary(mode);
+  if (!file.isOpen()) {
+    staged.error_ = error_;
+    return staged;
+  }
+  staged.tempName_ = file.name();
+  // The descriptor keeps its write access whatever the mode says.
+  if (!modeExact) file.setPermissions(permissions);
+  staged.file_ = std::make_unique<File>(std::move(file));
+  return staged;
+}
+
+StagedFile::~StagedFile() { discard(); }
+
+StagedFile::StagedFile(StagedFile&& other) noexcept
+    : folder_(std::exchange(other.folder_, nullptr)),
+      file_(std::move(other.file_)),
+      tempName_(std::move(other.tempName_)),
+      unnamed_(other.unnamed_),
+      closeFailed_(other.closeFailed_),
+      error_(other.error_) {
+  other.tempName_.clear();
+}
+
+StagedFile& StagedFile::operator=(StagedFile&& other) noexcept {
+  if (this != &other) {
+    discard();
+    folder_ = std::exchange(other.folder_, nullptr);
+    file_ = std::move(other.file_);
+    tempName_ = std::move(other.tempName_);
+    other.tempName_.clear();
+    unnamed_ = other.unnamed_;
+    closeFailed_ = other.closeFailed_;
+    error_ = other.error_;
+  }
+  return *this;
+}
+
+bool StagedFile::isOpen() const { return file_ && file_->isOpen(); }
+
+void StagedFile::discard() {
+  file_.reset();
+  if (folder_ && !tempName_.empty()) folder_->removeFile(tempName_);
+  tempName_.clear();
+}
+
+bool StagedFile::commit(const std::string& name) {
+  auto fail = [&](SystemError error, bool atClose) {
+    error_ = error;
+    closeFailed_ = atClose;
+    discard();
+    return false;
+  };
+  if (!isOpen()) return fail(SystemError::fromNative(EBADF), false);
+  if (unnamed_) {
+    // A free name takes the complete file at once; a taken one is replaced
+    // by a rename from a hidden name, so the old file stays until then.
+    std::string taken = name;
+    if (folder_->linkUnnamed(*file_, taken)) {
+      tempName_ = name;  // it was free: removing it on failure restores the folder
+      if (!file_->close()) return fail(file_->error(), true);
+      tempName_.clear();
+      file_.reset();
+      return true;
+    }
+    if (folder_->error().kind() != ErrorKind::Exists) return fail(folder_->error(), false);
+    std::string hidden;
+    if (!folder_->linkUnnamed(*file_, hidden)) return fail(folder_->error(), false);
+    tempName_ = hidden;
+  }
+  if (!file_->close()) return fail(file_->error(), true);
+  if (!folder_->rename(tempName_, name)) return fail(folder_->error(), false);
+  tempName_.clear();
+  file_.reset();
+  return true;
+}
+
+}  // namespace tavilo::platform
