@@ -170,6 +170,7 @@ class TfrmMain : public Fl_Double_Window {
   std::vector<std::uint8_t> shapePixels_;
   std::unique_ptr<Fl_RGB_Image> shapeMask_;
   bool created_ = false;
+  std::optional<core::IniDocument> startIni_;  // what the start read, until the first activation
   bool panelsAligned_ = false;
   std::string logoErrorShown_;
 };

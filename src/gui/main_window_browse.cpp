@@ -12,7 +12,10 @@
 namespace tavilo::gui {
 
 void TfrmMain::FormActivate() {
-  const core::IniDocument ini = model_.Config.read();
+  // Every activation reads the file anew, except the first, which belongs to
+  // the start and takes the snapshot the start read.
+  const core::IniDocument ini = startIni_ ? std::move(*startIni_) : model_.Config.read();
+  startIni_.reset();
   FormResize(ini);
   lbGruppeClick(ini);
   lbProgrammClick(ini);

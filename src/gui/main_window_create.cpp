@@ -65,9 +65,11 @@ void TfrmMain::formCreateSteps() {
   model_.CurEntry = 1;
   if (!platform::fileExists(model_.IniFileName)) model_.Config.WriteDefaultIni();
   core::ConfigBytes file = model_.Config.readFile();
+  // The start is one action: the first activation reads this same snapshot
+  // instead of the file again.
+  startIni_ = core::IniDocument::parse(std::move(file.bytes));
   const core::StartSettings s =
-      core::readStartSettings(core::IniDocument::parse(std::move(file.bytes)), model_.ProgramDir,
-                              model_.DefaultGroupHeading, model_.DefaultEntryHeading);
+      core::readStartSettings(*startIni_, model_.ProgramDir, model_.DefaultGroupHeading, model_.DefaultEntryHeading);
   // 8
   checkVersion(core::startRefusal(file, s.versionAccepted));
   // 9-10
