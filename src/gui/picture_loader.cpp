@@ -107,19 +107,7 @@ core::Picture fromFlImage(const Fl_RGB_Image& image) {
   p.width = v.width;
   p.height = v.height;
   p.rgba.resize(static_cast<std::size_t>(p.width) * p.height * 4);
-  for (int y = 0; y < p.height; ++y) {
-    const std::uint8_t* s = v.data + static_cast<std::size_t>(y) * v.rowBytes();
-    std::uint8_t* o = p.rgba.data() + static_cast<std::size_t>(y) * p.width * 4;
-    for (int x = 0; x < p.width; ++x, s += v.depth, o += 4) {
-      if (v.depth <= 2) {
-        o[0] = o[1] = o[2] = s[0];
-        o[3] = v.depth == 2 ? s[1] : 255;
-      } else {
-        o[0] = s[0], o[1] = s[1], o[2] = s[2];
-        o[3] = v.depth == 4 ? s[3] : 255;
-      }
-    }
-  }
+  for (int y = 0; y < p.height; ++y) core::rgbaRow(v, y, p.rgba.data() + static_cast<std::size_t>(y) * p.width * 4);
   p.hasAlpha = core::anyTransparent(p.rgba);
   return p;
 }

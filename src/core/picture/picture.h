@@ -43,6 +43,9 @@ struct PixelView {
   std::size_t rowBytes() const { return stride ? stride : static_cast<std::size_t>(width) * depth; }
 };
 PixelView viewOf(const Picture& picture);
+// Row y of the view as RGBA bytes into `out` (width * 4 of them), the key
+// colour made transparent.
+void rgbaRow(const PixelView& v, int y, std::uint8_t* out);
 
 // Throws Error ("Das Bild ist zu groß ...") unless 1 <= width, height and the
 // picture stays within the bounds above.

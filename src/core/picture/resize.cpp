@@ -46,20 +46,6 @@ std::vector<std::vector<Tap>> axisTaps(int from, int to) {
   return taps;
 }
 
-// One source row as RGBA, the key colour made transparent.
-void sourceRow(const PixelView& v, int y, std::uint8_t* out) {
-  const std::uint8_t* s = v.data + static_cast<std::size_t>(y) * v.rowBytes();
-  for (int x = 0; x < v.width; ++x, s += v.depth, out += 4) {
-    if (v.depth <= 2) {
-      out[0] = out[1] = out[2] = s[0];
-      out[3] = v.depth == 2 ? s[1] : 255;
-    } else {
-      out[0] = s[0], out[1] = s[1], out[2] = s[2];
-      out[3] = v.depth == 4 ? s[3] : 255;
-    }
-    if (v.keyed && out[0] == v.key[0] && out[1] == v.key[1] && out[2] == v.key[2]) out[3] = 0;
-  }
-}
 
 // Source rows resampled across to the target width, alpha-weighted, two kept:
 // consecutive target rows share at most their boundary rows.
@@ -76,7 +62,7 @@ class AcrossRows {
     Line& l = lines_[next_];
     next_ ^= 1;
     l.y = y;
-    sourceRow(source_, y, pixels_.data());
+    rgbaRow(source_, y, pixels_.data());
     for (std::size_t x = 0; x < columns_.size(); ++x) {
       float r = 0, g = 0, b = 0, a = 0;
       for (const Tap& t : columns_[x]) {
@@ -103,6 +89,20 @@ class AcrossRows {
 };
 
 }  // namespace
+
+void rgbaRow(const PixelView& v, int y, std::uint8_t* out) {
+  const std::uint8_t* s = v.data + static_cast<std::size_t>(y) * v.rowBytes();
+  for (int x = 0; x < v.width; ++x, s += v.depth, out += 4) {
+    if (v.depth <= 2) {
+      out[0] = out[1] = out[2] = s[0];
+      out[3] = v.depth == 2 ? s[1] : 255;
+    } else {
+      out[0] = s[0], out[1] = s[1], out[2] = s[2];
+      out[3] = v.depth == 4 ? s[3] : 255;
+    }
+    if (v.keyed && out[0] == v.key[0] && out[1] == v.key[1] && out[2] == v.key[2]) out[3] = 0;
+  }
+}
 
 PixelView viewOf(const Picture& p) {
   PixelView v;
