@@ -8,6 +8,7 @@
 
 #include "core/check/medium_check.h"
 #include "core/contrast.h"
+#include "picture_test_support.h"
 #include "support/temp_tree.h"
 
 namespace tavilo::core {
@@ -80,6 +81,22 @@ TEST_F(MediumLookCheck, TextsTooCloseToTheirBackground) {
     EXPECT_NE(findings[0].text.find(c.says), std::string::npos) << findings[0].text;
   }
   EXPECT_EQ(listed(check(std::string(kCalm) + "\nFensterFarbe=$FFFFFF\nFenster_Schriftfarbe=$000000")), "");
+}
+
+TEST_F(MediumLookCheck, ALogoOfOtherProportionsThanItsBox) {
+  const auto grey = [](int, int) { return 0x808080FFu; };
+  writeFile("bilder/breit.png", testing::encodePngRgba(testing::makePicture(240, 80, grey)));
+  writeFile("bilder/hoch.gif", demo::encodeGif(demo::quantize(testing::makePicture(40, 60, grey), 2)));
+  writeFile("bilder/passt.bmp", demo::encodeBmp24(testing::makePicture(66, 40, grey)));
+  const std::vector<Finding> wide = check(std::string(kCalm) + "\nLogo=bilder\\breit.png");
+  ASSERT_EQ(wide.size(), 1u) << listed(wide);
+  EXPECT_EQ(wide[0].line, 5u);
+  EXPECT_EQ(wide[0].text, "the logo is 240 x 80 pixels, but the title bar stretches it to its box of 60 x 40: it "
+                          "looks squeezed; draw it at 3:2, as 60 x 40 or 120 x 80");
+  const std::vector<Finding> high = check(std::string(kCalm) + "\nLogo=bilder\\hoch.gif");
+  ASSERT_EQ(high.size(), 1u) << listed(high);
+  EXPECT_NE(high[0].text.find("40 x 60 pixels"), std::string::npos) << high[0].text;
+  EXPECT_EQ(listed(check(std::string(kCalm) + "\nLogo=bilder\\passt.bmp")), "") << "near enough to 3:2";
 }
 
 TEST(MediumTemplate, ChecksClean) {

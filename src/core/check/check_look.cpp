@@ -2,10 +2,13 @@
 // windows take (black without them), texts too close in colour to what they
 // are drawn on, and a logo of other proportions than its box.
 #include <cstdio>
+#include <new>
 #include <optional>
 
 #include "core/check/check_context.h"
 #include "core/contrast.h"
+#include "core/error.h"
+#include "core/picture/picture.h"
 
 namespace tavilo::core::check_detail {
 
@@ -86,9 +89,36 @@ void checkTextColours(CheckContext& ctx) {
   }
 }
 
+// The title bar's logo box, to which every logo is stretched.
+constexpr int kLogoBoxWidth = 60, kLogoBoxHeight = 40;
+
+void checkLogoProportions(CheckContext& ctx) {
+  const std::string& logo = ctx.settings.logoFile;
+  if (logo.empty()) return;
+  Picture picture;
+  try {
+    picture = logoIsGif(logo) ? decodePictureFile(logo, PictureFormat::Gif) : decodePictureFile(logo);
+  } catch (const Error&) {
+    return;  // the picture's own finding says why
+  } catch (const std::bad_alloc&) {
+    return;
+  }
+  if (picture.width <= 0 || picture.height <= 0) return;
+  // Stretched by more than a quarter in one direction against the other.
+  const double stretch = (static_cast<double>(kLogoBoxWidth) / kLogoBoxHeight) /
+                         (static_cast<double>(picture.width) / picture.height);
+  if (stretch <= 1.25 && stretch >= 0.8) return;
+  ctx.warning(ctx.index.lineOf(kProgramm, "Logo"),
+              "the logo is " + std::to_string(picture.width) + " x " + std::to_string(picture.height) +
+                  " pixels, but the title bar stretches it to its box of " + std::to_string(kLogoBoxWidth) + " x " +
+                  std::to_string(kLogoBoxHeight) + ": it looks " + (stretch < 1 ? "squeezed" : "stretched") +
+                  "; draw it at 3:2, as 60 x 40 or 120 x 80");
+}
+
 }  // namespace
 
 void checkLook(CheckContext& ctx) {
+  checkLogoProportions(ctx);
   // A colour that is not a number stops the start-up: that error says enough.
   if (!ctx.index.section(kProgramm) || ctx.settings.colorError) return;
   checkGradientKeys(ctx);
