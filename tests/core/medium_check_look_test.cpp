@@ -99,6 +99,23 @@ TEST_F(MediumLookCheck, ALogoOfOtherProportionsThanItsBox) {
   EXPECT_EQ(listed(check(std::string(kCalm) + "\nLogo=bilder\\passt.bmp")), "") << "near enough to 3:2";
 }
 
+TEST_F(MediumLookCheck, ACopyEntryThatWouldOfferTheMediumsRoot) {
+  writeFile("extras/werkzeug.zip", "PK");
+  writeFile("liesmich.txt", "Hallo");
+  for (const char* clean : {"Location=extras", "Location=extras\\", "Location=extras\\werkzeug.zip"})
+    EXPECT_EQ(listed(check(kCalm, std::string("Typ=Nur Kopieren\n") + clean)), "") << clean;
+  const std::vector<Finding> root = check(kCalm, "Typ=Nur Kopieren\nLocation=liesmich.txt");
+  ASSERT_EQ(root.size(), 1u) << listed(root);
+  EXPECT_EQ(root[0].severity, Severity::Warning);
+  EXPECT_EQ(root[0].text, "Location \"liesmich.txt\" lies in the medium's root: \"Kopieren\" offers the medium's "
+                          "whole root folder (Tavilo, Tavilo.ini, the autorun files); name the folder to copy, as "
+                          "Location=extras");
+  const std::vector<Finding> missing = check(kCalm, "Typ=Nur Kopieren\nLocation=fehlt");
+  ASSERT_EQ(missing.size(), 1u) << listed(missing);
+  EXPECT_NE(missing[0].text.find("names no file: \"Kopieren\" offers the medium's whole root folder"),
+            std::string::npos) << missing[0].text;
+}
+
 TEST(MediumTemplate, ChecksClean) {
   const MediumCheck check = checkMedium(std::string(TAVILO_SOURCE_DIR) + "/examples/medium-template");
   EXPECT_FALSE(check.unreadable);
