@@ -97,4 +97,10 @@ LaunchCommand planLaunch(const IniDocument& ini, const std::string& programDir, 
   return command;
 }
 
+std::string launchFolder(const std::string& location) {
+  if (platform::isFolder(location)) return location;
+  const std::size_t slash = location.find_last_of('/');
+  return slash == std::string::npos ? std::string() : location.substr(0, slash + 1);
+}
+
 }  // namespace tavilo::core

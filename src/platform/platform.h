@@ -196,8 +196,10 @@ OpenKind openKind(const std::string& file);
 
 // ShellExecute "open": hands a file, folder or address with a parameter text
 // to the desktop without waiting. Never builds a shell command line.
+// The process runs in `workingFolder`; without one (or when it is no folder)
+// in the folder of a local file, else in the person's home folder.
 // Returns whether a process was started (the program never reports it).
-bool shellOpen(const std::string& file, const std::string& parameters);
+bool shellOpen(const std::string& file, const std::string& parameters, const std::string& workingFolder = {});
 // Splits a parameter text into words as a shell would (quotes group,
 // nothing is expanded).
 std::vector<std::string> splitParameters(const std::string& text);

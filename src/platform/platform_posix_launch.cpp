@@ -14,6 +14,7 @@
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <string_view>
 
 extern char** environ;
@@ -44,8 +45,9 @@ bool endsWith(const std::string& s, std::string_view tail) {
   return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-// posix_spawn with a fresh session, default signals and stdin from /dev/null.
-bool spawn(const std::vector<std::string>& args, bool searchPath) {
+// posix_spawn with a fresh session, default signals, stdin from /dev/null
+// and `folder` (when not empty) as its working folder.
+bool spawn(const std::vector<std::string>& args, bool searchPath, const std::string& folder) {
   if (args.empty()) return false;
   std::vector<char*> argv;
   for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -56,6 +58,7 @@ bool spawn(const std::vector<std::string>& args, bool searchPath) {
   posix_spawn_file_actions_init(&actions);
   posix_spawnattr_init(&attr);
   posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  if (!folder.empty()) posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
   sigset_t none, defaults;
   sigemptyset(&none);
   sigemptyset(&defaults);
@@ -73,7 +76,25 @@ bool spawn(const std::vector<std::string>& args, bool searchPath) {
   return rc == 0;
 }
 
-bool openWithDesktop(const std::string& target) { return spawn({"xdg-open", target}, true); }
+bool openWithDesktop(const std::string& target, const std::string& folder) {
+  return spawn({"xdg-open", target}, true, folder);
+}
+
+// Where a started process runs: the folder asked for, else the folder of a
+// local file, else the person's home folder; never the menu's own current
+// folder, which the copy window's lists change.
+std::string workingFolderFor(const std::string& file, const std::string& asked) {
+  if (isFolder(asked)) return asked;
+  if (!hasUriScheme(file)) {
+    const std::size_t slash = file.find_last_of('/');
+    if (slash != std::string::npos) {
+      const std::string parent = slash == 0 ? "/" : file.substr(0, slash);
+      if (isFolder(parent)) return parent;
+    }
+  }
+  const char* home = std::getenv("HOME");
+  return home && isFolder(home) ? home : "/";
+}
 
 }  // namespace
 
@@ -113,19 +134,20 @@ OpenKind openKind(const std::string& file) {
   return OpenKind::Desktop;
 }
 
-bool shellOpen(const std::string& file, const std::string& parameters) {
+bool shellOpen(const std::string& file, const std::string& parameters, const std::string& workingFolder) {
   if (file.empty()) return false;
+  const std::string folder = workingFolderFor(file, workingFolder);
   const OpenKind kind = openKind(file);
   if (kind != OpenKind::Desktop) {
     std::vector<std::string> args{file};
     for (std::string& w : splitParameters(parameters)) args.push_back(std::move(w));
     if (kind == OpenKind::Shell) {
       args.insert(args.begin(), "/bin/sh");
-      return spawn(args, false);
+      return spawn(args, false, folder);
     }
-    if (spawn(args, false)) return true;  // else, say a Windows program, the desktop may know it
+    if (spawn(args, false, folder)) return true;  // else, say a Windows program, the desktop may know it
   }
-  return openWithDesktop(file);
+  return openWithDesktop(file, folder);
 }
 
 void reapChildren() {
