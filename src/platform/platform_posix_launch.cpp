@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <map>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -47,7 +48,8 @@ bool endsWith(const std::string& s, std::string_view tail) {
 
 // posix_spawn with a fresh session, default signals, stdin from /dev/null
 // and `folder` (when not empty) as its working folder.
-bool spawn(const std::vector<std::string>& args, bool searchPath, const std::string& folder) {
+bool spawn(const std::vector<std::string>& args, bool searchPath, const std::string& folder,
+           pid_t* started = nullptr) {
   if (args.empty()) return false;
   std::vector<char*> argv;
   for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -73,11 +75,37 @@ bool spawn(const std::vector<std::string>& args, bool searchPath, const std::str
                             : posix_spawn(&pid, argv[0], &actions, &attr, argv.data(), environ);
   posix_spawnattr_destroy(&attr);
   posix_spawn_file_actions_destroy(&actions);
+  if (rc == 0 && started) *started = pid;
   return rc == 0;
 }
 
+// The desktop openers still running, with what each was given.
+std::map<pid_t, std::string>& openers() {
+  static std::map<pid_t, std::string> running;
+  return running;
+}
+// What no opener could even be started for, until the next reaping.
+std::vector<std::string>& notStarted() {
+  static std::vector<std::string> targets;
+  return targets;
+}
+
 bool openWithDesktop(const std::string& target, const std::string& folder) {
-  return spawn({"xdg-open", target}, true, folder);
+  pid_t pid = 0;
+  if (!spawn({"xdg-open", target}, true, folder, &pid)) {
+    notStarted().push_back(target);
+    return false;
+  }
+  openers()[pid] = target;
+  return true;
+}
+
+// xdg-open's exit codes for "the file does not exist", "no program for it"
+// and "the program failed"; other codes are the opened program's own.
+bool openerFailed(int status) {
+  if (!WIFEXITED(status)) return false;
+  const int code = WEXITSTATUS(status);
+  return code >= 2 && code <= 4;
 }
 
 // Where a started process runs: the folder asked for, else the folder of a
@@ -150,9 +178,18 @@ bool shellOpen(const std::string& file, const std::string& parameters, const std
   return openWithDesktop(file, folder);
 }
 
-void reapChildren() {
-  while (::waitpid(-1, nullptr, WNOHANG) > 0) {
+std::vector<std::string> reapChildren() {
+  std::vector<std::string> failed;
+  failed.swap(notStarted());
+  int status = 0;
+  pid_t pid;
+  while ((pid = ::waitpid(-1, &status, WNOHANG)) > 0) {
+    const auto it = openers().find(pid);
+    if (it == openers().end()) continue;
+    if (openerFailed(status)) failed.push_back(it->second);
+    openers().erase(it);
   }
+  return failed;
 }
 
 }  // namespace tavilo::platform
