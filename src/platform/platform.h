@@ -200,6 +200,9 @@ OpenKind openKind(const std::string& file);
 // in the folder of a local file, else in the person's home folder.
 // Returns whether a process was started.
 bool shellOpen(const std::string& file, const std::string& parameters, const std::string& workingFolder = {});
+// The person's home folder ($HOME, else the password database's), "/" when
+// neither is a folder.
+std::string homeFolder();
 // Splits a parameter text into words as a shell would (quotes group,
 // nothing is expanded).
 std::vector<std::string> splitParameters(const std::string& text);

@@ -6,6 +6,7 @@
 #include "platform/ascii.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -120,11 +121,17 @@ std::string workingFolderFor(const std::string& file, const std::string& asked) 
       if (isFolder(parent)) return parent;
     }
   }
-  const char* home = std::getenv("HOME");
-  return home && isFolder(home) ? home : "/";
+  return homeFolder();
 }
 
 }  // namespace
+
+std::string homeFolder() {
+  const char* home = std::getenv("HOME");
+  if (home && isFolder(home)) return home;
+  if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir && isFolder(pw->pw_dir)) return pw->pw_dir;
+  return "/";
+}
 
 std::vector<std::string> splitParameters(const std::string& text) {
   // Blanks separate words; single and double quotes group and are removed.
