@@ -9,6 +9,43 @@
 # Usage: scripts/try-medium.sh FOLDER [OUTPUT-FOLDER]   (default build-try/<name>)
 # Exits non-zero when the checker finds errors or a start fails.
 set -euo pipefail
+
+# Starts autorun.sh of a copy (by sh, as a desktop does for a file without
+# execute bits), photographs the main window and ends the program.
+session() {
+  local out=$1 work=$2 noexec=$3 failed=0
+  for d in readonly no-exec-bits; do
+    (cd / && exec sh "$work/$d/autorun.sh") >"$out/$d.log" 2>&1 & local pid=$!
+    local win
+    win=$(timeout 20 xdotool search --sync --onlyvisible --classname Tavilo 2>/dev/null | head -n 1) || true
+    if [ -z "$win" ]; then
+      echo "$d: no window appeared; autorun.sh said:" >&2
+      cat "$out/$d.log" >&2
+      failed=1
+    else
+      sleep 1  # the first paint
+      import -window "$win" "$out/$d.png"
+      echo "$d: started as $(readlink "/proc/$pid/exe"), screenshot $out/$d.png"
+    fi
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  if [ "$noexec" = 1 ]; then
+    set +e
+    (cd / && exec sh "$work/noexec/autorun.sh") >"$out/noexec.log" 2>&1
+    local rc=$?
+    set -e
+    echo "noexec mount: autorun.sh ended with $rc and said:"
+    sed 's/^/  /' "$out/noexec.log"
+  fi
+  return $failed
+}
+if [ "${1:-}" = --session ]; then
+  shift
+  session "$@"
+  exit
+fi
+
 root=$(cd "$(dirname "$0")/.." && pwd)
 [ $# -ge 1 ] || { echo "usage: scripts/try-medium.sh FOLDER [OUTPUT-FOLDER]" >&2; exit 2; }
 medium=$(cd "$1" && pwd)
@@ -79,44 +116,20 @@ else
   chmod -R a-w "$work/readonly" "$work/no-exec-bits"
 fi
 noexec=0
-try_mount "noexec" "$work/noexec" && noexec=1
+if try_mount "noexec" "$work/noexec"; then
+  noexec=1
+elif [ "$(id -u)" -eq 0 ] && mount -t tmpfs -o noexec,size=1g tmpfs "$work/noexec" 2>/dev/null; then
+  # A noexec file system of its own with the image's files.
+  mounted+=("$work/noexec")
+  xorriso -osirrox on -indev "$iso" -extract / "$work/noexec" 2>>"$out/xorriso.log"
+  noexec=1
+fi
 
-# Starts autorun.sh of a copy (by sh, as a desktop does for a file without
-# execute bits), photographs the main window and ends the program.
-session() {
-  local out=$1 work=$2 noexec=$3 failed=0
-  for d in readonly no-exec-bits; do
-    (cd / && exec sh "$work/$d/autorun.sh") >"$out/$d.log" 2>&1 & local pid=$!
-    local win
-    win=$(timeout 20 xdotool search --sync --onlyvisible --classname Tavilo 2>/dev/null | head -n 1) || true
-    if [ -z "$win" ]; then
-      echo "$d: no window appeared; autorun.sh said:" >&2
-      cat "$out/$d.log" >&2
-      failed=1
-    else
-      sleep 1  # the first paint
-      import -window "$win" "$out/$d.png"
-      echo "$d: $(readlink "/proc/$pid/exe") in $(readlink "/proc/$pid/cwd"), screenshot $out/$d.png"
-    fi
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  done
-  if [ "$noexec" = 1 ]; then
-    set +e
-    (cd / && exec sh "$work/noexec/autorun.sh") >"$out/noexec.log" 2>&1
-    local rc=$?
-    set -e
-    echo "noexec mount: autorun.sh ended with $rc and said:"
-    sed 's/^/  /' "$out/noexec.log"
-  fi
-  return $failed
-}
-export -f session
 echo "== starting autorun.sh from $how"
 if [ -n "${DISPLAY:-}" ]; then
   session "$out" "$work" "$noexec" || status=1
 else
-  xvfb-run -a -s "-screen 0 1024x768x24" bash -c 'session "$@"' _ "$out" "$work" "$noexec" || status=1
+  xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --session "$out" "$work" "$noexec" || status=1
 fi
 if [ "$status" -eq 0 ]; then
   echo "Dry run passed: look at $out/readonly.png and $out/no-exec-bits.png, then burn $iso."
