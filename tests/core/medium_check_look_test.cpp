@@ -104,6 +104,9 @@ TEST_F(MediumLookCheck, ACopyEntryThatWouldOfferTheMediumsRoot) {
   writeFile("liesmich.txt", "Hallo");
   for (const char* clean : {"Location=extras", "Location=extras\\", "Location=extras\\werkzeug.zip"})
     EXPECT_EQ(listed(check(kCalm, std::string("Typ=Nur Kopieren\n") + clean)), "") << clean;
+  EXPECT_NE(listed(check(kCalm, "Typ=Nur Kopieren\nLocation=extras\\..\\liesmich.txt")).find("lies in the "
+                                                                                             "medium's root"),
+            std::string::npos) << "however the path gets there";
   const std::vector<Finding> root = check(kCalm, "Typ=Nur Kopieren\nLocation=liesmich.txt");
   ASSERT_EQ(root.size(), 1u) << listed(root);
   EXPECT_EQ(root[0].severity, Severity::Warning);

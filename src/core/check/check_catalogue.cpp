@@ -159,9 +159,13 @@ void checkEntry(CheckContext& ctx, int group, int entry) {
     location = checkPathValue(ctx, line("Location"), "Location", locationValue, true,
                               launches ? std::string(": ") + button + " starts nothing"
                               : v.copyEnabled ? wholeRoot : std::string());
+    const auto isRoot = [&](const std::string& folder) {
+      const platform::FileIdentity a = platform::fileIdentity(folder), b = platform::fileIdentity(ctx.programDir);
+      return a.valid && a == b;
+    };
     if (v.copyEnabled && location &&
-        copySourceFolder(false, v.location, ctx.programDir, [](const std::string& f) { return platform::isFolder(f); }) ==
-            ctx.programDir)
+        isRoot(copySourceFolder(false, v.location, ctx.programDir,
+                                [](const std::string& f) { return platform::isFolder(f); })))
       ctx.warning(line("Location"), keyValue("Location", locationValue) +
                                         " lies in the medium's root" + wholeRoot +
                                         " (Tavilo, Tavilo.ini, the autorun files); name the folder to copy, as "
