@@ -18,17 +18,22 @@ cp -r "$root/examples/demo-medium" "$medium"
 strip -o "$medium/Tavilo" "$build/Tavilo"
 strip -o "$build/bare_window.stripped" "$build/bench/bare_window"
 
-xvfb-run -a -s "-screen 0 1280x1024x24" \
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
   "$build/bench/startup_probe" "$rounds" "Tavilo=$medium/Tavilo" "bare=$build/bare_window.stripped"
 
 if command -v strace >/dev/null; then
   echo
   echo "Bytes read from the medium while the menu starts (read calls; the program file is paged in by the kernel):"
   trace="$build/startup.strace"
-  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  # strace writes bytes beyond ASCII as escapes: the traced medium is a copy
+  # at a plain path below /tmp, whatever the checkout's path holds.
+  traced=$(mktemp -d /tmp/tavilo-startup.XXXXXX)
+  trap 'rm -rf "$traced"' EXIT
+  cp -r "$medium/." "$traced"
+  xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
     strace -f -e trace=openat,read,close -e signal=none -o "$1" "$2" & pid=$!
-    sleep 3; pkill -TERM -P $pid; wait $pid 2>/dev/null || true' _ "$trace" "$medium/Tavilo"
-  awk -v medium="$medium/" '
+    sleep 3; pkill -TERM -P $pid; wait $pid 2>/dev/null || true' _ "$trace" "$traced/Tavilo"
+  awk -v medium="$traced/" '
     /openat\(/ && !/= -1/ { fd = $NF; key = $1 " " fd; delete fds[key]
       if (index($0, medium)) { match($0, /"[^"]*"/); fds[key] = substr($0, RSTART + 1, RLENGTH - 2) } }
     / close\(/ { split($0, a, /[()]/); delete fds[$1 " " a[2]] }

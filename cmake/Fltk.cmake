@@ -60,12 +60,25 @@ else()
     -DFLTK_USE_XINERAMA=ON -DFLTK_USE_XFIXES=ON -DFLTK_USE_XCURSOR=ON -DFLTK_USE_XRENDER=ON
     -DFLTK_USE_SYSTEM_LIBJPEG=ON -DFLTK_USE_SYSTEM_LIBPNG=ON -DFLTK_USE_SYSTEM_ZLIB=ON)
 endif()
-# FLTK is built with this project's compilers (and a cross build's toolchain file).
-list(APPEND tavilo_fltk_options
-  -DCMAKE_C_COMPILER=${CMAKE_C_COMPILER}
-  -DCMAKE_CXX_COMPILER=${CMAKE_CXX_COMPILER})
+# A cross build makes FLTK with its own toolchain. A native build makes it
+# with the system's default compilers, whichever compiler builds the project:
+# clang and g++ share the C++ library here, so the fuzzers' clang build reuses
+# the one FLTK.
+if(CMAKE_CROSSCOMPILING)
+  list(APPEND tavilo_fltk_options
+    -DCMAKE_C_COMPILER=${CMAKE_C_COMPILER}
+    -DCMAKE_CXX_COMPILER=${CMAKE_CXX_COMPILER})
+  set(tavilo_fltk_compilers "${CMAKE_C_COMPILER_ID}-${CMAKE_C_COMPILER_VERSION};${CMAKE_CXX_COMPILER_ID}-${CMAKE_CXX_COMPILER_VERSION}")
+else()
+  set(tavilo_fltk_compilers "")
+  foreach(compiler cc c++)
+    execute_process(COMMAND ${compiler} --version OUTPUT_VARIABLE version ERROR_QUIET)
+    string(REGEX REPLACE "\n.*" "" version "${version}")
+    string(APPEND tavilo_fltk_compilers "${compiler}: ${version};")
+  endforeach()
+endif()
 set(tavilo_fltk_key_text
-  "${TAVILO_FLTK_COMMIT};${tavilo_fltk_options};${CMAKE_C_COMPILER_ID}-${CMAKE_C_COMPILER_VERSION};${CMAKE_CXX_COMPILER_ID}-${CMAKE_CXX_COMPILER_VERSION};${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR}")
+  "${TAVILO_FLTK_COMMIT};${tavilo_fltk_options};${tavilo_fltk_compilers};${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR}")
 if(CMAKE_TOOLCHAIN_FILE)
   get_filename_component(tavilo_toolchain "${CMAKE_TOOLCHAIN_FILE}" ABSOLUTE)
   list(APPEND tavilo_fltk_options "-DCMAKE_TOOLCHAIN_FILE=${tavilo_toolchain}")

@@ -20,7 +20,7 @@ fi
 
 shot="$root/build-demo/demo-screenshot.png"
 seconds=${TAVILO_DEMO_SECONDS:-4}
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c '
   "$1" & pid=$!
   sleep "$2"
   xwd -root -silent | convert xwd:- "$3"

@@ -4,15 +4,23 @@
 set -euo pipefail
 work=$1
 out=$2
-# In a mount namespace of its own the program's /tmp is the work folder's.
-if [ -z "${TAVILO_SHOTS_PRIVATE:-}" ] && unshare -rm true 2>/dev/null; then
-  cp "$XAUTHORITY" "$work/xauthority"
-  export XAUTHORITY="$work/xauthority" TAVILO_SHOTS_PRIVATE=1
-  exec unshare -rm --propagation private bash -c 'mount --bind "$1/tmp" /tmp && exec bash "$0" "$1" "$2"' \
-    "$0" "$work" "$out"
+# Where the program sees the work folder's tmp: where the system lets it, the
+# program runs in a mount namespace of its own with that folder as its /tmp,
+# so its copy target (which starts at /tmp) stays in the work folder and the
+# pictures show the same paths wherever the checkout lies. Only the program
+# runs there: a checkout below /tmp would be hidden in it.
+seen=$work/tmp
+start=("$seen/medium/Tavilo")
+mkdir -p "$work/tmp/.home"
+if unshare -rm true 2>/dev/null; then
+  # Where X looks for it in the program's home.
+  cp "$XAUTHORITY" "$work/tmp/.home/.Xauthority"
+  seen=/tmp
+  start=(env -u XAUTHORITY unshare -rm --propagation private
+    sh -c 'mount --bind "$1" /tmp && exec /tmp/medium/Tavilo' _ "$work/tmp")
 fi
-cd "$work"
-HOME="$work" "$work/medium/Tavilo" &
+cd "$work/tmp/medium"
+HOME="$seen/.home" "${start[@]}" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 
@@ -70,7 +78,7 @@ click "$copy" 191 262
 chooser=$(window '^Neuen Ordner ausw.*hlen oder erstellen$')
 xdotool mousemove --window "$chooser" "$(px 200)" "$(px 16)" click 1 key End
 for _ in $(seq 60); do xdotool key BackSpace; done
-xdotool type "$work/ziel/Beispiele"
+xdotool type "$seen/ziel/Beispiele"
 shot "$chooser" folder-chooser
 click "$chooser" 395 16
 sleep 0.5

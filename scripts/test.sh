@@ -11,10 +11,12 @@ quick=0
 [[ ${1:-} == --quick ]] && quick=1
 "$root/scripts/setup.sh"
 
+# -noreset: Xvfb otherwise resets whenever its last client leaves, and a test
+# that connects during the reset is refused ("Can't open display").
 run_ctest() {
   local dir=$1
   mkdir -p "$dir/test-tmp"
-  (cd "$dir" && xvfb-run -a -s "-screen 0 1280x1024x24" \
+  (cd "$dir" && xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
       ctest --output-on-failure --timeout 300 -j 2)
 }
 
@@ -30,7 +32,8 @@ echo "== build with sanitizers"
 "$root/scripts/build.sh" "$root/build-asan" -DTAVILO_WERROR=ON -DTAVILO_SANITIZE=ON \
   -DTAVILO_BENCH=OFF -DTAVILO_TOOLS=OFF -DCMAKE_BUILD_TYPE=Debug
 # Leaks are reported, except the font and X libraries' own caches (the file says why).
-export ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$root/tests/lsan.supp" \
+# The path is quoted, since the sanitizers split their options at blanks.
+export ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=\"$root/tests/lsan.supp\"" \
   UBSAN_OPTIONS=print_stacktrace=1
 run_ctest "$root/build-asan"
 
@@ -38,7 +41,7 @@ echo "== monkey test of the sanitizer build"
 # Random media and random clicks and keys on the real program, under its own
 # Xvfb; any sanitizer report fails it and keeps the medium under build-asan/monkey.
 rm -rf "$root/build-asan/monkey"
-xvfb-run -a -s "-screen 0 1280x1024x24" python3 "$root/tests/e2e/monkey" \
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" python3 "$root/tests/e2e/monkey" \
   --tavilo "$root/build-asan/Tavilo" --xwin "$root/build-asan/tests/tavilo_x_windows" \
   --suppressions "$root/tests/lsan.supp" --pictures "$root/examples/demo-medium/bilder" \
   --out "$root/build-asan/monkey" --seconds "${TAVILO_MONKEY_SECONDS:-60}"

@@ -14,7 +14,8 @@ int main(int argc, char** argv) {
   }
   const tavilo::core::MediumCheck check = tavilo::core::checkMedium(argv[1]);
   if (check.unreadable) {
-    std::fprintf(stderr, "tavilo-check: cannot read the medium: %s\n", check.unreadable->c_str());
+    std::fprintf(stderr, "tavilo-check: cannot read the medium: %s\n",
+                 tavilo::core::terminalText(*check.unreadable).c_str());
     return 2;
   }
   for (const tavilo::core::Finding& f : check.findings) std::printf("%s\n", tavilo::core::formatFinding(f).c_str());

@@ -1,6 +1,7 @@
 // The program entry: creates the windows in their order, owns them, and runs
 // the loop until the main window closes.
 #include <FL/Fl.H>
+#include <FL/Fl_Preferences.H>
 
 #include "core/catalogue.h"
 #include "gui/application.h"
@@ -33,6 +34,9 @@ int main() {
   // The windows follow the desktop's scale; FLTK's own zoom keys (Ctrl with
   // +, - and 0) stay off, so that keys mean what they always meant.
   Fl::keyboard_screen_scaling(0);
+  // A start menu on a medium writes nothing it was not asked to: FLTK's own
+  // preferences are neither read (at start) nor written.
+  Fl_Preferences::file_access(Fl_Preferences::NONE);
   fl_open_display();
   Application& app = Application::instance();
   app.Title("Tavilo");

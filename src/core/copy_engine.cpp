@@ -45,6 +45,10 @@ std::string copyErrorText(int error) {
     case EMFILE:
     case ENFILE: return "zu viele offene Dateien";
     case ENOMEM: return "zu wenig Speicher";
+    case ENXIO:  // what opening a socket, or a device without its driver, says
+    case ENODEV: return "keine gewöhnliche Datei";
+    case EBUSY:
+    case ETXTBSY: return "wird gerade benutzt";
     default: return pf::errorText(error);
   }
 }

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "core/catalogue.h"
+#include "core/copy_engine.h"
 #include "core/error.h"
 #include "core/file_name.h"
 #include "core/text.h"
@@ -71,6 +72,32 @@ StartSettings readStartSettings(const IniDocument& ini, const std::string& progr
   s.frameless = ini.ReadIniString(kProgramm, "Border_Style") == "0";
   s.groupNames = readGroupNames(ini);
   return s;
+}
+
+std::optional<std::string> startRefusal(const ConfigBytes& file, bool versionAccepted) {
+  const std::string head = "Die Tavilo.INI \n";
+  switch (file.outcome) {
+    case ConfigBytes::Outcome::NotAFile: {
+      const char* what = "etwas anderes";
+      switch (file.kind) {
+        case ConfigBytes::Kind::Folder: what = "ein Ordner"; break;
+        case ConfigBytes::Kind::Fifo: what = "eine benannte Pipe (FIFO)"; break;
+        case ConfigBytes::Kind::Device: what = "ein Gerät"; break;
+        case ConfigBytes::Kind::Socket: what = "ein Socket"; break;
+        case ConfigBytes::Kind::Other: break;
+      }
+      return head + "ist keine gewöhnliche Datei,\nsondern " + what + ".";
+    }
+    case ConfigBytes::Outcome::Unreadable:
+      return head + "kann nicht gelesen werden:\n" + copyErrorText(file.error) + ".";
+    case ConfigBytes::Outcome::Read:
+    case ConfigBytes::Outcome::Missing:
+      break;
+  }
+  if (versionAccepted) return std::nullopt;
+  if (file.cut)
+    return head + "ist größer als 64 MiB. Gelesen werden nur\ndie ersten 64 MiB, und darin steht keine\npassende Version.";
+  return head + "ist nicht in der passenden Version.\nSie muß für Version > 2 sein.";
 }
 
 int centredHeadingTop(int top, int secondTop, int secondHeight) {

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/ini/config_file.h"
 #include "core/ini/ini_document.h"
 
 namespace tavilo::core {
@@ -61,6 +62,12 @@ struct StartSettings {
 
 StartSettings readStartSettings(const IniDocument& ini, const std::string& programDir,
                                 const std::string& defaultGroupHeading, const std::string& defaultEntryHeading);
+
+// What the start-up says when it refuses the configuration file and ends:
+// why the file cannot be read, or that its Version does not fit (for a file
+// larger than the menu reads, that no fitting Version stands in the part it
+// reads); std::nullopt when the file is accepted.
+std::optional<std::string> startRefusal(const ConfigBytes& file, bool versionAccepted);
 
 // The first heading line moves down to the middle of both lines' space when
 // the second line is empty (tops 6 and 26, height 19: 6 becomes 16).

@@ -181,6 +181,10 @@ void TfrmMain::buildRightPanel() {
   WebLabel1->Caption("WebLabel1");
   WebLabel1->OnClick([this] { WebLabel1Click(); });
   Bevel1 = new Fl_Box(FL_THIN_DOWN_FRAME, left + 11, top + 264, 246, 3, nullptr);
+  // Shown once an entry gives them a link: an error box at start may show the
+  // window before any entry was chosen.
+  WebLabel1->hide();
+  Bevel1->hide();
   Bemerkung = new TRichEdit(left + 11, top + 267, 246, 86);
   Bemerkung->Color(kSilver);
   Bemerkung->Font(font("Arial", 11, true, kBlack));

@@ -135,7 +135,7 @@ class TfrmMain : public Fl_Double_Window {
   void LoadGifPicture(const std::string& path, TImage& picture);
   void LaunchEntry();
   // Refuses an outdated configuration file and requests the program's end.
-  void checkVersion(bool accepted);
+  void checkVersion(const std::optional<std::string>& refusal);
 
   int BorderWidth() const { return borderWidth_; }
   bool Frameless() const { return frameless_; }

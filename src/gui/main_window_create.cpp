@@ -64,10 +64,12 @@ void TfrmMain::formCreateSteps() {
   model_.CurGroup = 1;
   model_.CurEntry = 1;
   if (!platform::fileExists(model_.IniFileName)) model_.Config.WriteDefaultIni();
-  const core::StartSettings s = core::readStartSettings(model_.Config.read(), model_.ProgramDir,
-                                                        model_.DefaultGroupHeading, model_.DefaultEntryHeading);
+  core::ConfigBytes file = model_.Config.readFile();
+  const core::StartSettings s =
+      core::readStartSettings(core::IniDocument::parse(std::move(file.bytes)), model_.ProgramDir,
+                              model_.DefaultGroupHeading, model_.DefaultEntryHeading);
   // 8
-  checkVersion(s.versionAccepted);
+  checkVersion(core::startRefusal(file, s.versionAccepted));
   // 9-10
   model_.ShowOnlyUsedButtons = s.showOnlyUsedButtons;
   for (Fl_Widget* w : {static_cast<Fl_Widget*>(lbGruppe), static_cast<Fl_Widget*>(Gruppen_Ueberschrift),

@@ -1,14 +1,13 @@
-// TfrmMain's refusal of a configuration file written for an older program.
+// TfrmMain's refusal of a configuration file written for an older program, or
+// of one that cannot be read at all.
 #include "gui/application.h"
 #include "gui/main_window.h"
 
 namespace tavilo::gui {
 
-void TfrmMain::checkVersion(bool accepted) {
-  if (accepted) return;
-  myMsgDlg1.Execute(mtInformation, "Tavilo",
-                    "Die Tavilo.INI \nist nicht in der passenden Version.\nSie muß für Version > 2 sein.",
-                    "Das Programm wird beendet.", mbOK);
+void TfrmMain::checkVersion(const std::optional<std::string>& refusal) {
+  if (!refusal) return;
+  myMsgDlg1.Execute(mtInformation, "Tavilo", *refusal, "Das Programm wird beendet.", mbOK);
   Application::instance().Terminate();
 }
 

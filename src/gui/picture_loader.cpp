@@ -3,43 +3,120 @@
 #include <FL/Fl_Image.H>
 
 #include <cstring>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/platform.h"
 
 namespace tavilo::gui {
 
-std::unique_ptr<Fl_RGB_Image> toFlImage(const core::Picture& picture) {
-  if (picture.width <= 0 || picture.height <= 0) return nullptr;
-  const int depth = picture.hasAlpha ? 4 : 3;
-  const std::size_t count = static_cast<std::size_t>(picture.width) * picture.height;
-  auto* bits = new uchar[count * depth];
-  if (depth == 4) {
-    std::memcpy(bits, picture.rgba.data(), count * 4);
-  } else {
-    for (std::size_t i = 0; i < count; ++i) std::memcpy(bits + i * 3, picture.rgba.data() + i * 4, 3);
+namespace {
+
+// Decoded pixels as an image draws them: 3 bytes a pixel, or 4 with alpha.
+struct Pixels {
+  std::vector<std::uint8_t> bytes;
+  int width = 0, height = 0, depth = 3;
+  int fullWidth = 0, fullHeight = 0;
+};
+
+// An image that draws from decoded pixels it shares with other images of the same file.
+class PictureImage : public Fl_RGB_Image {
+ public:
+  explicit PictureImage(std::shared_ptr<const Pixels> p)
+      : Fl_RGB_Image(p->bytes.data(), p->width, p->height, p->depth), pixels_(std::move(p)) {}
+
+  int fullWidth() const { return pixels_->fullWidth; }
+  int fullHeight() const { return pixels_->fullHeight; }
+
+ private:
+  std::shared_ptr<const Pixels> pixels_;
+};
+
+std::shared_ptr<const Pixels> pixelsFrom(core::Picture&& picture) {
+  auto p = std::make_shared<Pixels>();
+  p->width = picture.width;
+  p->height = picture.height;
+  p->depth = picture.hasAlpha ? 4 : 3;
+  p->fullWidth = picture.fullWidth > 0 ? picture.fullWidth : picture.width;
+  p->fullHeight = picture.fullHeight > 0 ? picture.fullHeight : picture.height;
+  p->bytes = std::move(picture.rgba);
+  if (p->depth == 3) {
+    // Each pixel moves to a place at or before its own: in place, front to back.
+    const std::size_t count = static_cast<std::size_t>(p->width) * p->height;
+    std::uint8_t* b = p->bytes.data();
+    for (std::size_t i = 1; i < count; ++i) std::memmove(b + i * 3, b + i * 4, 3);
+    p->bytes.resize(count * 3);  // keeps the buffer
   }
-  auto image = std::make_unique<Fl_RGB_Image>(bits, picture.width, picture.height, depth);
-  image->alloc_array = 1;  // the image frees `bits`
-  return image;
+  return p;
+}
+
+// Pictures that some image still shows, by file: loading the same unchanged
+// file again shares their pixels instead of decoding it anew. The start-up
+// and every activation load the entry's picture twice, and the image window
+// loads the one the main window shows.
+struct Shown {
+  std::string path;
+  std::optional<core::PictureFormat> format;  // forced; by the extension when empty
+  platform::FileStatus status;
+  std::weak_ptr<const Pixels> pixels;
+};
+
+std::unique_ptr<Fl_RGB_Image> load(const std::string& path, std::optional<core::PictureFormat> format) {
+  static std::vector<Shown> shown;
+  std::erase_if(shown, [](const Shown& s) { return s.pixels.expired(); });
+  const platform::FileStatus status = platform::fileStatus(path, true);
+  for (const Shown& s : shown) {
+    if (s.path != path || s.format != format || !status.valid || !status.isRegular) continue;
+    if (s.status.identity != status.identity || s.status.size != status.size || s.status.modified != status.modified)
+      continue;
+    if (std::shared_ptr<const Pixels> pixels = s.pixels.lock()) return std::make_unique<PictureImage>(pixels);
+  }
+  core::Picture picture = format ? core::decodePictureFile(path, *format) : core::decodePictureFile(path);
+  if (picture.width <= 0 || picture.height <= 0) return nullptr;
+  std::shared_ptr<const Pixels> pixels = pixelsFrom(std::move(picture));
+  shown.push_back({path, format, status, pixels});
+  return std::make_unique<PictureImage>(std::move(pixels));
+}
+
+}  // namespace
+
+std::unique_ptr<Fl_RGB_Image> toFlImage(core::Picture&& picture) {
+  if (picture.width <= 0 || picture.height <= 0) return nullptr;
+  return std::make_unique<PictureImage>(pixelsFrom(std::move(picture)));
+}
+
+std::unique_ptr<Fl_RGB_Image> toFlImage(const core::Picture& picture) { return toFlImage(core::Picture(picture)); }
+
+core::PixelView pixelsOf(const Fl_RGB_Image& image) {
+  core::PixelView v;
+  const int d = image.d();
+  if (image.w() <= 0 || image.h() <= 0 || d < 1 || d > 4 || !image.data() || !image.data()[0]) return v;
+  v.data = reinterpret_cast<const std::uint8_t*>(image.data()[0]);
+  v.width = image.w();
+  v.height = image.h();
+  v.depth = d;
+  v.stride = image.ld() ? static_cast<std::size_t>(image.ld()) : 0;
+  return v;
 }
 
 core::Picture fromFlImage(const Fl_RGB_Image& image) {
+  const core::PixelView v = pixelsOf(image);
   core::Picture p;
-  const int d = image.d();
-  if (image.w() <= 0 || image.h() <= 0 || d < 1 || d > 4 || !image.data() || !image.data()[0]) return p;
-  p.width = image.w();
-  p.height = image.h();
+  if (!v.data) return p;
+  p.width = v.width;
+  p.height = v.height;
   p.rgba.resize(static_cast<std::size_t>(p.width) * p.height * 4);
-  const auto* base = reinterpret_cast<const uchar*>(image.data()[0]);
-  const int line = image.ld() ? image.ld() : p.width * d;
   for (int y = 0; y < p.height; ++y) {
-    const uchar* s = base + static_cast<std::ptrdiff_t>(y) * line;
+    const std::uint8_t* s = v.data + static_cast<std::size_t>(y) * v.rowBytes();
     std::uint8_t* o = p.rgba.data() + static_cast<std::size_t>(y) * p.width * 4;
-    for (int x = 0; x < p.width; ++x, s += d, o += 4) {
-      if (d <= 2) {
+    for (int x = 0; x < p.width; ++x, s += v.depth, o += 4) {
+      if (v.depth <= 2) {
         o[0] = o[1] = o[2] = s[0];
-        o[3] = d == 2 ? s[1] : 255;
+        o[3] = v.depth == 2 ? s[1] : 255;
       } else {
         o[0] = s[0], o[1] = s[1], o[2] = s[2];
-        o[3] = d == 4 ? s[3] : 255;
+        o[3] = v.depth == 4 ? s[3] : 255;
       }
     }
   }
@@ -47,12 +124,18 @@ core::Picture fromFlImage(const Fl_RGB_Image& image) {
   return p;
 }
 
-std::unique_ptr<Fl_RGB_Image> loadPicture(const std::string& path) {
-  return toFlImage(core::decodePictureFile(path));
+int fullWidthOf(const Fl_RGB_Image& image) {
+  const auto* p = dynamic_cast<const PictureImage*>(&image);
+  return p ? p->fullWidth() : image.w();
 }
 
-std::unique_ptr<Fl_RGB_Image> loadGifPicture(const std::string& path) {
-  return toFlImage(core::decodePictureFile(path, core::PictureFormat::Gif));
+int fullHeightOf(const Fl_RGB_Image& image) {
+  const auto* p = dynamic_cast<const PictureImage*>(&image);
+  return p ? p->fullHeight() : image.h();
 }
+
+std::unique_ptr<Fl_RGB_Image> loadPicture(const std::string& path) { return load(path, std::nullopt); }
+
+std::unique_ptr<Fl_RGB_Image> loadGifPicture(const std::string& path) { return load(path, core::PictureFormat::Gif); }
 
 }  // namespace tavilo::gui

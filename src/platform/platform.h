@@ -90,6 +90,7 @@ struct FileStatus {
   bool isRegular = false;
   bool isFolder = false;
   bool isLink = false;        // only when links are not followed
+  bool isFifo = false, isDevice = false, isSocket = false;
   int permissions = 0;        // mode & 07777
   std::int64_t size = 0;
   FileTime modified;
@@ -110,6 +111,8 @@ bool createFolders(const std::string& path);
 bool removeFile(const std::string& path);
 // rmdir: an empty folder only.
 bool removeFolder(const std::string& path);
+// What a symbolic link says (readlink); empty when `path` is no link.
+std::string linkTarget(const std::string& path);
 // rename(2): atomically replaces an existing file `to`, read-only or not.
 bool renamePath(const std::string& from, const std::string& to);
 
@@ -129,6 +132,10 @@ class File {
   // A new file of mode 0600 with a unique hidden name in `folder`, made with
   // O_EXCL so that nothing existing is touched; name() gives its path.
   static File createTemporary(const std::string& folder);
+  // A new file at `path` for writing, made only where nothing at all exists
+  // under that name: never through or over a link, even one that leads
+  // nowhere (error() EEXIST then).
+  static File createNew(const std::string& path, int mode);
 
   bool isOpen() const { return fd_ >= 0; }
   int error() const { return error_; }

@@ -21,6 +21,9 @@ FileStatus statusFrom(const struct stat& st) {
   s.isRegular = S_ISREG(st.st_mode);
   s.isFolder = S_ISDIR(st.st_mode);
   s.isLink = S_ISLNK(st.st_mode);
+  s.isFifo = S_ISFIFO(st.st_mode);
+  s.isDevice = S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode);
+  s.isSocket = S_ISSOCK(st.st_mode);
   s.permissions = static_cast<int>(st.st_mode & 07777);
   s.size = static_cast<std::int64_t>(st.st_size);
   s.modified = {static_cast<std::int64_t>(st.st_mtim.tv_sec), static_cast<std::int64_t>(st.st_mtim.tv_nsec), true};
@@ -105,6 +108,16 @@ bool removeFile(const std::string& path) {
 
 bool removeFolder(const std::string& path) { return !path.empty() && ::rmdir(path.c_str()) == 0; }
 
+std::string linkTarget(const std::string& path) {
+  std::vector<char> buffer(256);
+  for (;;) {
+    const ssize_t n = ::readlink(path.c_str(), buffer.data(), buffer.size());
+    if (n < 0) return {};
+    if (static_cast<std::size_t>(n) < buffer.size()) return std::string(buffer.data(), static_cast<std::size_t>(n));
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
 bool renamePath(const std::string& from, const std::string& to) {
   return !from.empty() && !to.empty() && ::rename(from.c_str(), to.c_str()) == 0;
 }
@@ -172,6 +185,25 @@ File File::createTemporary(const std::string& folder) {
   }
   f.fd_ = fd;
   f.name_ = buf.data();
+  return f;
+}
+
+File File::createNew(const std::string& path, int mode) {
+  File f(-1, path);
+  if (path.empty()) {
+    f.error_ = ENOENT;
+    return f;
+  }
+  int fd;
+  do {
+    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY,
+                static_cast<mode_t>(mode & 07777));
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) {
+    f.error_ = errno;
+    return f;
+  }
+  f.fd_ = fd;
   return f;
 }
 

@@ -207,10 +207,7 @@ TEST_F(CopyTree, GetAndSetFileDate) {
 
 // As a normal user: the literal routine deletes the target, then fails to
 // open the unreadable source, and its loop reports an empty target as done.
-class CopyAsUser : public tavilo::testing::TempTree {
- protected:
-  CopyAsUser() : TempTree("/tmp") {}
-};
+class CopyAsUser : public tavilo::testing::NormalUserTree {};
 
 TEST_F(CopyAsUser, AnUnreadableSourceFailsAndTheOldTargetStays) {
   writeFile("quelle/geheim.txt", "geheim");

@@ -178,10 +178,7 @@ TEST_F(DeleteTree, AMissingFolderGivesTheFolderMessage) {
 // As a normal user, since root may delete anything: read-only files and
 // folders go; a file in a folder the user may not change stays, is reported,
 // the other files still go, and the removal stops at the folder message.
-class DeleteAsUser : public tavilo::testing::TempTree {
- protected:
-  DeleteAsUser() : TempTree("/tmp") {}
-};
+class DeleteAsUser : public tavilo::testing::NormalUserTree {};
 
 TEST_F(DeleteAsUser, ReadOnlyFilesAndFoldersAreDeleted) {
   for (const char* f : {"ziel/a.txt", "ziel/nur-lesen.txt", "ziel/Gesperrt/d.txt", "ziel/Gesperrt/Innen/e.txt"})

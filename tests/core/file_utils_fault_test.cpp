@@ -2,6 +2,8 @@
 // short, a full disk, a failing close (an LD_PRELOAD shim in a child process),
 // a file size limit of the kernel, and a source that changes size. After each
 // failure the old target is there byte for byte and no temporary is left.
+#include <dlfcn.h>
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -24,11 +26,14 @@ using tavilo::testing::patternBytes;
 
 namespace {
 
+enum ChildExit { kCopied = 0, kFailed = 1, kThrew = 2, kNoShim = 4 };
+
 // The child: this test binary started again with the shim preloaded. It runs
 // one copy during static initialisation and exits before the tests start.
 int copyChildIfAsked() {
   const char* kind = std::getenv("TAVILO_COPY_CHILD");
   if (!kind) return 0;
+  if (!::dlsym(RTLD_DEFAULT, "tavilo_fault_shim")) ::_exit(kNoShim);
   const std::string source = std::getenv("TAVILO_COPY_SOURCE"), target = std::getenv("TAVILO_COPY_TARGET");
   int code = 3;
   try {
@@ -42,12 +47,13 @@ int copyChildIfAsked() {
 }
 const int copyChild = copyChildIfAsked();
 
-enum ChildExit { kCopied = 0, kFailed = 1, kThrew = 2 };
-
 int runCopyChild(const std::string& kind, const std::string& source, const std::string& target,
                  const std::vector<std::string>& faults) {
   const std::string shim = std::string(TAVILO_BINARY_DIR) + "/tests/libfault_shim.so";
-  if (::access(shim.c_str(), R_OK) != 0) {
+  // LD_PRELOAD splits at blanks and colons, which the build folder's path may
+  // hold: the child is given the shim by an inherited descriptor's name.
+  const int shimFd = ::open(shim.c_str(), O_RDONLY);
+  if (shimFd < 0) {
     ADD_FAILURE() << "missing " << shim << " (build the target fault_shim)";
     return -1;
   }
@@ -61,7 +67,7 @@ int runCopyChild(const std::string& kind, const std::string& source, const std::
       env.push_back(v);
   }
   env.push_back("ASAN_OPTIONS=" + asan);
-  env.push_back("LD_PRELOAD=" + shim);
+  env.push_back("LD_PRELOAD=/proc/self/fd/" + std::to_string(shimFd));
   env.push_back("TAVILO_COPY_CHILD=" + kind);
   env.push_back("TAVILO_COPY_SOURCE=" + source);
   env.push_back("TAVILO_COPY_TARGET=" + target);
@@ -72,10 +78,14 @@ int runCopyChild(const std::string& kind, const std::string& source, const std::
   const std::string exe = pf::programFile();
   char* argv[] = {const_cast<char*>(exe.c_str()), nullptr};
   pid_t pid;
-  if (::posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, envp.data()) != 0) return -1;
+  const bool spawned = ::posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, envp.data()) == 0;
+  ::close(shimFd);
+  if (!spawned) return -1;
   int status = 0;
   ::waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  if (code == kNoShim) ADD_FAILURE() << "the copy child runs without " << shim;
+  return code;
 }
 
 class CopyFaults : public tavilo::testing::TempTree {

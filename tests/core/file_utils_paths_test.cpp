@@ -192,7 +192,9 @@ TEST(PathTemp, GetTempDirIsTmpAndExists) {
   EXPECT_TRUE(pf::isFolder("/tmp"));
 }
 
-TEST_F(PathFolders, CanEnterDirRefusesAFolderWithoutSearchPermissionForANormalUser) {
+class PathFoldersAsUser : public tavilo::testing::NormalUserTree {};
+
+TEST_F(PathFoldersAsUser, CanEnterDirRefusesAFolderWithoutSearchPermission) {
   makeFolder("zu");
   tavilo::testing::giveToNormalUser(path());
   ASSERT_EQ(::chmod(path("zu").c_str(), 0600), 0);

@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <string>
 
@@ -12,6 +13,8 @@
 #include "core/ini/config_file.h"
 #include "core/ini/default_ini.h"
 #include "core/ini/ini_document.h"
+#include "core/start_settings.h"
+#include "platform/platform.h"
 #include "support/as_user.h"
 #include "support/temp_tree.h"
 
@@ -87,6 +90,50 @@ TEST_F(ConfigFileTest, MissingOrUnusableFileReadsEmpty) {
   EXPECT_EQ(core::ConfigFile(path("fifo.ini")).read().ReadIniString("Programm", "Version"), "");
 }
 
+TEST_F(ConfigFileTest, ReadingSaysWhatKeptTheFileFromBeingRead) {
+  using Outcome = core::ConfigBytes::Outcome;
+  using Kind = core::ConfigBytes::Kind;
+  makeFolder("ordner.ini");
+  ASSERT_EQ(::mkfifo(path("fifo.ini").c_str(), 0644), 0);
+  ASSERT_EQ(::symlink("/dev/zero", path("null.ini").c_str()), 0);
+  ASSERT_EQ(::symlink("fehlt.ini", path("ins-leere.ini").c_str()), 0);
+  writeFile("gross.ini", "");
+  ASSERT_EQ(::truncate(path("gross.ini").c_str(), core::kMaxIniBytes + 1), 0);
+  writeFile("genau.ini", "");
+  ASSERT_EQ(::truncate(path("genau.ini").c_str(), core::kMaxIniBytes), 0);
+  const struct {
+    const char* name;
+    Outcome outcome;
+    Kind kind;
+    bool cut;
+  } cases[] = {
+      {"fehlt.ini", Outcome::Missing, Kind::Other, false},
+      {"ins-leere.ini", Outcome::Missing, Kind::Other, false},
+      {"ordner.ini", Outcome::NotAFile, Kind::Folder, false},
+      {"fifo.ini", Outcome::NotAFile, Kind::Fifo, false},
+      {"null.ini", Outcome::NotAFile, Kind::Device, false},
+      {"gross.ini", Outcome::Read, Kind::Other, true},
+      {"genau.ini", Outcome::Read, Kind::Other, false},
+  };
+  for (const auto& c : cases) {
+    const core::ConfigBytes r = core::ConfigFile(path(c.name)).readFile();
+    EXPECT_EQ(r.outcome, c.outcome) << c.name;
+    EXPECT_EQ(r.kind, c.kind) << c.name;
+    EXPECT_EQ(r.cut, c.cut) << c.name;
+  }
+
+  writeFile("Tavilo.ini", "[Programm]\r\nVersion=4.02\r\n");
+  ASSERT_EQ(::chmod(path("Tavilo.ini").c_str(), 0), 0);
+  const auto child = tavilo::testing::runAsNormalUser([&](int out) {
+    const core::ConfigBytes r = core::ConfigFile(path("Tavilo.ini")).readFile();
+    tavilo::testing::writeText(out, core::startRefusal(r, false).value_or("(accepted)"));
+    return r.outcome == Outcome::Unreadable ? 0 : 1;
+  });
+  ASSERT_NE(child.exitCode, 125) << "cannot drop to the normal user";
+  EXPECT_EQ(child.exitCode, 0);
+  EXPECT_EQ(child.output, "Die Tavilo.INI \nkann nicht gelesen werden:\nZugriff verweigert.");
+}
+
 TEST_F(ConfigFileTest, TheDemoMediumInWindows1252) {
   const core::ConfigFile ini(std::string(TAVILO_SOURCE_DIR) + "/examples/demo-medium/Tavilo.ini");
   ASSERT_TRUE(ini.exists());
@@ -123,17 +170,45 @@ void expectWriteError(const core::ConfigFile& ini, const char* what) {
   }
 }
 
+std::string writeError(const core::ConfigFile& ini) {
+  try {
+    ini.WriteDefaultIni();
+  } catch (const core::Error& e) {
+    return e.what();
+  }
+  return "(no error)";
+}
+
 TEST_F(ConfigFileTest, WriteFailsWhereNothingCanBeWritten) {
   expectWriteError(core::ConfigFile(path("fehlt/Tavilo.ini")), "missing parent folder");
   makeFolder("Tavilo.ini");
-  expectWriteError(core::ConfigFile(path("Tavilo.ini")), "a folder in the way");
+  EXPECT_EQ(writeError(core::ConfigFile(path("Tavilo.ini"))), path("Tavilo.ini") + " ist ein Ordner");
   EXPECT_EQ(names(), std::vector<std::string>{"Tavilo.ini"});
   EXPECT_TRUE(names("Tavilo.ini").empty());
 }
 
-// Root writes into any folder, so the read-only medium is a folder that a
-// normal user cannot write.
-TEST_F(ConfigFileTest, WriteFailsInAFolderThatCannotBeWritten) {
+// An author's link stays as it is, whether it leads nowhere or in a circle,
+// and nothing is written where it leads.
+TEST_F(ConfigFileTest, TheSampleIsNeverWrittenThroughOrOverALink) {
+  makeFolder("cd");
+  makeFolder("gemeinsam");
+  ASSERT_EQ(::symlink("../gemeinsam/Tavilo.ini", path("cd/Tavilo.ini").c_str()), 0);
+  EXPECT_EQ(writeError(core::ConfigFile(path("cd/Tavilo.ini"))),
+            path("cd/Tavilo.ini") + " verweist auf eine Datei, die es nicht gibt (../gemeinsam/Tavilo.ini)");
+  EXPECT_TRUE(names("gemeinsam").empty());
+  ASSERT_EQ(::symlink("Tavilo2.ini", path("Tavilo.ini").c_str()), 0);
+  ASSERT_EQ(::symlink("Tavilo.ini", path("Tavilo2.ini").c_str()), 0);
+  EXPECT_EQ(writeError(core::ConfigFile(path("Tavilo.ini"))),
+            path("Tavilo.ini") + " ist eine Verknüpfung, die im Kreis verweist (auf Tavilo2.ini)");
+  EXPECT_EQ(tavilo::platform::linkTarget(path("cd/Tavilo.ini")), "../gemeinsam/Tavilo.ini");
+  EXPECT_EQ(tavilo::platform::linkTarget(path("Tavilo.ini")), "Tavilo2.ini");
+}
+
+// Root writes into any folder, so these write as a normal user.
+class ConfigFileAsUser : public tavilo::testing::NormalUserTree {};
+
+// The read-only medium is a folder that the user cannot write.
+TEST_F(ConfigFileAsUser, WriteFailsInAFolderThatCannotBeWritten) {
   makeFolder("cd");
   ASSERT_EQ(::chmod(path("cd").c_str(), 0555), 0);
   const core::ConfigFile ini(path("cd/Tavilo.ini"));
@@ -153,7 +228,7 @@ TEST_F(ConfigFileTest, WriteFailsInAFolderThatCannotBeWritten) {
 }
 
 // A full disk (here a file size limit) must leave no cut sample file behind.
-TEST_F(ConfigFileTest, WriteThatFallsShortLeavesNoFile) {
+TEST_F(ConfigFileAsUser, WriteThatFallsShortLeavesNoFile) {
   tavilo::testing::giveToNormalUser(path());
   const core::ConfigFile ini(path("Tavilo.ini"));
   const auto child = tavilo::testing::runAsNormalUser([&](int out) {

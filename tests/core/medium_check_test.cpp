@@ -184,6 +184,68 @@ TEST_F(MediumCheckTest, EachMistakeIsFoundOnItsLine) {
   }
 }
 
+TEST_F(MediumCheckTest, ManyFindingsOfOneKindAreSummarisedAfterTheFirstFew) {
+  // 25 sections nobody reads, and 1,500 key lines before the first section
+  // (more than the index keeps one by one).
+  std::string before, after = std::string(kClean[23]) + "\r\n";
+  for (int i = 1; i <= 1500; ++i) before += "Programm_1_" + std::to_string(i) + "=x\r\n";
+  for (int i = 1; i <= 25; ++i) after += "[Abschnitt_" + std::to_string(i) + "]\r\n";
+  MediumCheck result;
+  result.findings = check(before + medium(24, after));
+  const std::size_t shown = 10;  // findings listed of one kind
+  ASSERT_EQ(result.findings.size(), 2 * shown + 2) << listed(result.findings);
+  const Finding& keys = result.findings[shown];
+  EXPECT_EQ(formatFinding(keys), "Tavilo.ini:" + std::to_string(shown) +
+                                     ": warning: … and 1,490 more key lines before the first section");
+  EXPECT_EQ(keys.more, 1490u);
+  const Finding& sections = result.findings.back();
+  EXPECT_EQ(sections.text, "… and 15 more sections that are never read");
+  EXPECT_EQ(sections.line, 1500 + 24 + shown);  // the last one listed
+  EXPECT_EQ(result.count(W), 1525u);
+  EXPECT_EQ(summaryLine(result), "no errors, 1525 warnings");
+}
+
+TEST_F(MediumCheckTest, LongNamesAreCutAndGetNoSuggestion) {
+  const std::string name = "Breite" + std::string(100000, 'x');
+  const std::vector<Finding> findings = check(medium(3, name + "=720\r\n[" + name + "]"));
+  ASSERT_EQ(findings.size(), 2u) << listed(findings);
+  const std::string shown = "Breite" + std::string(54, 'x') + "...";
+  EXPECT_EQ(findings[0].text, shown + " is never read in [Programm]");
+  EXPECT_EQ(findings[1].text, "[" + shown + "] is never read");
+}
+
+TEST_F(MediumCheckTest, TheEncodingAndNulBytesAreNamed) {
+  std::string utf16 = "\xFF\xFE";
+  for (const char c : medium()) utf16 += std::string{c, '\0'};
+  std::vector<Finding> findings = check(utf16);
+  ASSERT_EQ(findings.size(), 1u) << listed(findings);
+  EXPECT_EQ(formatFinding(findings[0]),
+            "Tavilo.ini: warning: the file is UTF-16 little-endian text: the menu reads it, as Windows does, but "
+            "other programs may not; UTF-8 or Windows-1252 is read everywhere");
+
+  findings = check(medium(20, std::string("Location=doku\\info.txt\0.bak", 26)));
+  ASSERT_EQ(findings.size(), 1u) << listed(findings);
+  EXPECT_EQ(formatFinding(findings[0]), "Tavilo.ini:20: error: the line holds a NUL byte: the menu reads it only "
+                                        "up to there");
+  findings = check(utf16.substr(2));  // UTF-16 without its mark: NUL bytes everywhere
+  EXPECT_NE(listed(findings).find("Tavilo.ini:1: error: the line holds a NUL byte: the menu reads it only up to "
+                                  "there (is the file UTF-16 without a byte-order mark?"),
+            std::string::npos)
+      << listed(findings);
+}
+
+TEST(TerminalText, EveryControlCharacterIsShownEscaped) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"programme\\rech\x1B]0;pwned\x07ner.sh", "programme\\rech\\x1B]0;pwned\\x07ner.sh"},
+      {"a\tb\rc\nd\x7F", "a\\x09b\\x0Dc\\x0Ad\\x7F"},
+      {"Grüße \xE2\x80\xA6", "Grüße \xE2\x80\xA6"},         // characters stay
+      {"\xC2\x9B" "31m", "\\u009B31m"},                         // a C1 control in UTF-8
+      {"\xFF\x9B\xC3", "\\xFF\\x9B\\xC3"},                   // bytes that are no character
+  };
+  for (const auto& [text, shown] : cases) EXPECT_EQ(terminalText(text), shown);
+  EXPECT_EQ(formatFinding({3, E, "x\x1By"}), "Tavilo.ini:3: error: x\\x1By");
+}
+
 TEST_F(MediumCheckTest, TheSampleFileHasOnlyItsPlaceholderLocations) {
   // The program's own sample: its separators, Erstellt mit and Erstell-Datum
   // are no findings; its Location c:\ names nothing on a medium.

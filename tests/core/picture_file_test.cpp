@@ -127,10 +127,12 @@ TEST(PictureRobustness, TruncatedAndCorruptedFilesNeverCrash) {
 TEST(PictureSize, BoundsAreChecked) {
   const std::pair<std::pair<std::int64_t, std::int64_t>, const char*> cases[] = {
       {{1, 1}, ""},
-      {{16384, 4096}, ""},
+      {{16384, 1024}, ""},
+      {{4096, 4096}, ""},
       {{16385, 1}, "Das Bild ist zu groß (16385 x 1 Bildpunkte)."},
       {{1, 16385}, "Das Bild ist zu groß (1 x 16385 Bildpunkte)."},
-      {{16384, 4097}, "Das Bild ist zu groß (16384 x 4097 Bildpunkte)."},
+      {{16384, 1025}, "Das Bild ist zu groß (16384 x 1025 Bildpunkte)."},
+      {{4097, 4096}, "Das Bild ist zu groß (4097 x 4096 Bildpunkte)."},
       {{0, 5}, "Das Bild hat keine Bildpunkte."},
       {{5, -1}, "Das Bild hat keine Bildpunkte."},
   };

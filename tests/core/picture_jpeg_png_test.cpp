@@ -86,6 +86,66 @@ TEST(JpegDecoder, RefusesDamagedTruncatedAndHugeFiles) {
   EXPECT_EQ(errorOf([&] { decodeJpeg(""); }), "Die Datei enthält kein JPEG-Bild.");
 }
 
+TEST(JpegDecoder, DecodesAPictureTooLargeToHoldSmallerAndKeepsItsOwnSize) {
+  struct Case {
+    int width, height;
+    int decodedWidth, decodedHeight;  // 0: refused
+  };
+  const Case cases[] = {
+      {4096, 4096, 4096, 4096},    // within the bound: whole
+      {4097, 4096, 2049, 2048},    // just beyond: a half, rounded up
+      {16384, 4096, 8192, 2048},   // a half fills the bound exactly
+      {16384, 16384, 0, 0},        // declares more than the decoder takes
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+    const std::string bytes = testing::flatGreyJpeg(c.width, c.height);
+    if (c.decodedWidth == 0) {
+      EXPECT_EQ(errorOf([&] { decodeJpeg(bytes); }), "Das Bild ist zu groß (" + std::to_string(c.width) + " x " +
+                                                          std::to_string(c.height) + " Bildpunkte).");
+      continue;
+    }
+    const Picture p = decodeJpeg(bytes);
+    EXPECT_EQ(p.width, c.decodedWidth);
+    EXPECT_EQ(p.height, c.decodedHeight);
+    const bool whole = c.decodedWidth == c.width;
+    EXPECT_EQ(p.fullWidth, whole ? 0 : c.width);
+    EXPECT_EQ(p.fullHeight, whole ? 0 : c.height);
+    EXPECT_EQ(pixelAt(p, p.width - 1, p.height - 1), 0x808080FFu);
+  }
+}
+
+// The file with its last scan (from the last SOS marker to EOI) standing
+// `times` times: libjpeg takes every copy as one more pass over the picture.
+std::string repeatLastScan(const std::string& jpeg, int times) {
+  const std::size_t sos = jpeg.rfind("\xFF\xDA"), eoi = jpeg.rfind("\xFF\xD9");
+  std::string out = jpeg.substr(0, sos);
+  for (int i = 0; i < times; ++i) out += jpeg.substr(sos, eoi - sos);
+  return out + jpeg.substr(eoi);
+}
+
+TEST(JpegDecoder, RefusesAPictureOfMoreScansThanItsSizeAllows) {
+  const Picture source = quadrants(512, 256);
+  const std::string progressive = demo::encodeJpeg(source, {.quality = 90, .progressive = true});
+  // An ordinary progressive file, and one with a few scans more, decode.
+  EXPECT_EQ(decodeJpeg(repeatLastScan(progressive, 20)).width, 512);
+  // 2^28 pixel passes at 512 x 256 pixels allow 256 scans at most.
+  EXPECT_EQ(errorOf([&] { decodeJpeg(repeatLastScan(progressive, 300)); }),
+            "Das JPEG-Bild hat zu viele Durchläufe: mehr als 256 bei 512 x 256 Bildpunkten.");
+  // A larger picture may have fewer.
+  const std::string large = demo::encodeJpeg(quadrants(4096, 2048), {.quality = 50, .progressive = true});
+  EXPECT_EQ(errorOf([&] { decodeJpeg(repeatLastScan(large, 100)); }),
+            "Das JPEG-Bild hat zu viele Durchläufe: mehr als 31 bei 4096 x 2048 Bildpunkten.");
+  // A progressive picture keeps all its coefficients while it is read: beyond
+  // the decoder's memory it is refused, however few its scans.
+  std::string huge = large;
+  const std::size_t sof = huge.find("\xFF\xC2");
+  ASSERT_NE(sof, std::string::npos);
+  huge[sof + 7] = '\x40', huge[sof + 8] = '\x00';  // width 16384
+  EXPECT_EQ(errorOf([&] { decodeJpeg(huge); }),
+            "Das schrittweise aufgebaute JPEG-Bild ist zu groß (16384 x 2048 Bildpunkte).");
+}
+
 std::string writePng(const Picture& p, png_uint_32 format, const std::vector<std::uint8_t>& buffer,
                      const std::vector<std::uint8_t>& colormap = {}, int colours = 0) {
   png_image image{};

@@ -112,6 +112,29 @@ inline std::string encodePngRgba(const core::Picture& p) {
   return out;
 }
 
+// A grey baseline JPEG of any size whose blocks are all flat: two bits each,
+// so a picture of millions of pixels takes a few hundred kilobytes.
+inline std::string flatGreyJpeg(int width, int height) {
+  auto segment = [](unsigned char marker, const std::string& payload) {
+    const std::size_t n = payload.size() + 2;
+    return std::string{'\xFF', static_cast<char>(marker), static_cast<char>(n >> 8), static_cast<char>(n & 0xFF)} +
+           payload;
+  };
+  const auto huffman = [&](char tableClass, char symbol) {  // one code, of length 1
+    return segment(0xC4, std::string{tableClass, 1} + std::string(15, '\0') + symbol);
+  };
+  std::string out = "\xFF\xD8";
+  out += segment(0xDB, std::string(1, '\0') + std::string(64, '\1'));
+  out += segment(0xC0, std::string{8, static_cast<char>(height >> 8), static_cast<char>(height & 0xFF),
+                                   static_cast<char>(width >> 8), static_cast<char>(width & 0xFF), 1, 1, 0x11, 0});
+  out += huffman(0x00, 0x00) + huffman(0x10, 0x00);  // DC difference 0; end of block
+  out += segment(0xDA, std::string{1, 1, 0, 0, 63, 0});
+  const std::size_t bits = 2 * static_cast<std::size_t>((width + 7) / 8) * ((height + 7) / 8);
+  out += std::string(bits / 8, '\0');
+  if (bits % 8) out += static_cast<char>((1 << (8 - bits % 8)) - 1);
+  return out + "\xFF\xD9";
+}
+
 }  // namespace tavilo::testing
 
 #endif

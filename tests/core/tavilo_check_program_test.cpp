@@ -10,6 +10,7 @@
 #include <string>
 
 #include "picture_test_support.h"
+#include "support/shell_quote.h"
 #include "support/temp_tree.h"
 
 namespace fs = std::filesystem;
@@ -24,7 +25,7 @@ struct Outcome {
 
 // Runs the checker and waits for it to end; stderr joins stdout.
 Outcome runChecker(const std::string& arguments) {
-  const std::string command = std::string("'") + TAVILO_CHECK_PROGRAM + "' " + arguments + " 2>&1";
+  const std::string command = shellQuoted(TAVILO_CHECK_PROGRAM) + " " + arguments + " 2>&1";
   Outcome run;
   FILE* pipe = ::popen(command.c_str(), "r");
   if (!pipe) return run;
@@ -34,8 +35,6 @@ Outcome runChecker(const std::string& arguments) {
   run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return run;
 }
-
-std::string quoted(const std::string& path) { return "'" + path + "'"; }
 
 // Every file below a folder with its size, permissions, time and contents.
 std::string snapshot(const std::string& folder) {
@@ -58,7 +57,7 @@ std::string snapshot(const std::string& folder) {
 using TaviloCheck = TempTree;
 
 TEST_F(TaviloCheck, TheDemoMediumChecksClean) {
-  const Outcome run = runChecker(quoted(std::string(TAVILO_SOURCE_DIR) + "/examples/demo-medium"));
+  const Outcome run = runChecker(shellQuoted(std::string(TAVILO_SOURCE_DIR) + "/examples/demo-medium"));
   EXPECT_EQ(run.output, "no errors, no warnings\n");
   EXPECT_EQ(run.exitCode, 0);
 }
@@ -128,7 +127,7 @@ TEST_F(TaviloCheck, AMediumWithManyMistakes) {
             "Prog_1=programme\\zeige.sh\r\n");
   const std::string before = snapshot(path());
 
-  const Outcome run = runChecker(quoted(path()));
+  const Outcome run = runChecker(shellQuoted(path()));
   EXPECT_EQ(run.output,
       "Tavilo.ini:3: error: Version \"2.5\" is refused at start (its first character must be above \"2\"): "
           "the menu ends; write Version=4.02\n"
@@ -183,21 +182,35 @@ TEST_F(TaviloCheck, WarningsAloneEndWithZero) {
   writeFile("Tavilo.ini", "[Programm]\r\nVersion=4.02\r\nBreit=700\r\nVerlaufFarbe=$B4783C\r\n"
                           "VerlaufFarbe2=$F0E6DC\r\n[Gruppen]\r\nAnzahl=0\r\n"
                           "[Hiermit_Ausfuehren]\r\nAnzahl=0\r\n");
-  const Outcome run = runChecker(quoted(path()));
+  const Outcome run = runChecker(shellQuoted(path()));
   EXPECT_EQ(run.output, "Tavilo.ini:3: warning: Breit is never read in [Programm]; did you mean Breite?\n"
                         "no errors, 1 warning\n");
   EXPECT_EQ(run.exitCode, 0);
 }
 
 TEST_F(TaviloCheck, AMediumThatCannotBeReadEndsWithTwo) {
-  Outcome run = runChecker(quoted(path("fehlt")));
+  Outcome run = runChecker(shellQuoted(path("fehlt")));
   EXPECT_EQ(run.output, "tavilo-check: cannot read the medium: " + path("fehlt") + " is not a folder\n");
   EXPECT_EQ(run.exitCode, 2);
 
   writeFile("TAVILO.INI", "[Programm]\r\nVersion=4.02\r\n");
-  run = runChecker(quoted(path()));
+  run = runChecker(shellQuoted(path()));
   EXPECT_NE(run.output.find("there is no Tavilo.ini in " + path() + " (there is TAVILO.INI, but the menu reads "
                             "Tavilo.ini, exactly so"), std::string::npos) << run.output;
+  EXPECT_EQ(run.exitCode, 2);
+
+  fs::remove(path("TAVILO.INI"));
+  const std::string ini = path("Tavilo.ini");
+  ASSERT_EQ(::mkfifo(ini.c_str(), 0644), 0);
+  run = runChecker(shellQuoted(path()));
+  EXPECT_EQ(run.output, "tavilo-check: cannot read the medium: " + ini +
+                            " is not a regular file but a named pipe (FIFO) (the menu says so and ends)\n");
+  EXPECT_EQ(run.exitCode, 2);
+  fs::remove(ini);
+  fs::create_symlink("../gemeinsam/Tavilo.ini", ini);
+  run = runChecker(shellQuoted(path()));
+  EXPECT_EQ(run.output, "tavilo-check: cannot read the medium: " + ini + " is a link to ../gemeinsam/Tavilo.ini, "
+                        "which leads to no file (the menu writes no sample file over it and ends)\n");
   EXPECT_EQ(run.exitCode, 2);
 
   run = runChecker("");

@@ -3,7 +3,7 @@
 # window's class is "Tavilo" with the program icon, Escape does not end it,
 # keys beside the open pop-up menu and on its edge are harmless, a triple click on an entry starts it once and two clicks 600 ms apart start
 # nothing; the close box ends it cleanly (a sanitizer build checks its memory
-# at that exit).
+# at that exit); it writes nothing into its home.
 # Usage: main_window.sh <Tavilo binary> <x_windows helper>; needs $DISPLAY.
 set -euo pipefail
 binary=$(realpath "$1")
@@ -40,8 +40,10 @@ has_icon() { ! xprop -id "$1" _NET_WM_ICON | grep -q "not found"; }
 medium=$work/medium
 mkdir -p "$medium/runs"
 cp "$binary" "$medium/Tavilo"
+# The runs folder in sh's single quotes, whatever the path holds.
+runs_quoted="'$(sed "s/'/'\\\\''/g" <<<"$medium/runs")'"
 for s in start slow marker; do
-  printf '#!/bin/sh\nmktemp "%s/runs/%s.XXXXXX" >/dev/null\n' "$medium" "$s" > "$medium/$s.sh"
+  printf '#!/bin/sh\nmktemp %s/%s.XXXXXX >/dev/null\n' "$runs_quoted" "$s" > "$medium/$s.sh"
   chmod +x "$medium/$s.sh"
 done
 printf '%s\r\n' '[Programm]' 'Version=4.02' 'Breite=600' 'Hoehe=400' 'Breite_Links=50' 'ImageHoehe=40' \
@@ -50,6 +52,10 @@ printf '%s\r\n' '[Programm]' 'Version=4.02' 'Breite=600' 'Hoehe=400' 'Breite_Lin
   '[Programm_1_2]' 'Typ=Programm' 'Location=slow.sh' '[Programm_1_3]' 'Typ=Programm' 'Location=marker.sh' \
   '[Hiermit_Ausfuehren]' 'Anzahl=0' > "$medium/Tavilo.ini"
 
+# The program gets a home of its own, where nothing may appear: a start menu
+# writes only where the person copies or deletes (FLTK's preferences neither).
+mkdir -p "$work/home"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
 # A freshly started, loaded Xvfb may refuse its first client for a moment.
 wait_for 30 "$xwin" list >/dev/null 2>&1 || fail "the display cannot be opened"
 "$medium/Tavilo" & pid=$!
@@ -98,7 +104,16 @@ for _ in 1 2 3; do
 done
 marker_started || fail "the program no longer reacts (after Escape?)"
 kill -0 $pid 2>/dev/null || fail "the program ended"
-wait_for 10 bash -c "! pgrep -f '$medium/(start|slow).sh' >/dev/null" || true
+# No process runs start.sh or slow.sh of this medium (its path taken literally).
+entries_ended() {
+  local p line
+  for p in $(pgrep -f '/(start|slow)\.sh'); do
+    line=$(tr '\0' ' ' <"/proc/$p/cmdline" 2>/dev/null) || continue
+    [[ $line == *"$medium/start.sh"* || $line == *"$medium/slow.sh"* ]] && return 1
+  done
+  return 0
+}
+wait_for 10 entries_ended || true
 starts=$(compgen -G "$medium/runs/start.*" | wc -l)
 slow=$(compgen -G "$medium/runs/slow.*" | wc -l || true)
 [ "$starts" -eq 1 ] || fail "a triple click started the entry $starts times"
@@ -122,4 +137,6 @@ wait_for 30 window_named "Tavilo 4.02" >/dev/null || fail "no main window after 
 wait_for 30 bash -c "! kill -0 $pid 2>/dev/null" || fail "the program did not end"
 wait $pid || fail "the program ended with $?"
 pid=
+written=$(find "$work/home" -mindepth 1 -print)
+[ -z "$written" ] || fail "the program wrote into its home: $written"
 echo "class, icon, Escape and clicks as the desktop's"

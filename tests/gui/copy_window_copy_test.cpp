@@ -1,10 +1,14 @@
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <FL/Fl.H>
 
 #include <chrono>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -126,10 +130,24 @@ TEST_F(CopyWindowCopy, TheChosenFilesGoStraightIntoTheTargetFolder) {
   });
 }
 
+// A socket named `name` in `folder` (bound from inside it: socket paths are short).
+void makeSocket(const std::string& folder, const char* name) {
+  const std::filesystem::path back = std::filesystem::current_path();
+  std::filesystem::current_path(folder);
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strncpy(address.sun_path, name, sizeof address.sun_path - 1);
+  EXPECT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  ::close(fd);
+  std::filesystem::current_path(back);
+}
+
 TEST_F(CopyWindowCopy, FilesThatCannotBeCopiedAreNamedInOneMessageAfterTheRest) {
   medium_.file("daten/a.txt", "a");
   medium_.file("daten/z.txt", "z");
   ASSERT_EQ(::mkfifo(path("daten/rohr").c_str(), 0644), 0);
+  makeSocket(path("daten"), "sock");
   std::filesystem::create_directories(path("ziel"));
   main_->Model().EntryLocation = path("daten/a.txt");
   openAs(true, [&](TfrmKopieren3& w) {
@@ -139,7 +157,8 @@ TEST_F(CopyWindowCopy, FilesThatCannotBeCopiedAreNamedInOneMessageAfterTheRest) 
     w.btnStartKopierenClick();
     EXPECT_EQ(names("ziel"), (std::vector<std::string>{"a.txt", "z.txt"}));
     EXPECT_EQ(seen.title, "Warnung");
-    EXPECT_EQ(seen.text, "1 Datei(en) konnten nicht kopiert werden:\n\nrohr: keine gewöhnliche Datei");
+    EXPECT_EQ(seen.text, "2 Datei(en) konnten nicht kopiert werden:\n\nrohr: keine gewöhnliche Datei\n"
+                         "sock: keine gewöhnliche Datei");
   });
 }
 

@@ -23,6 +23,7 @@
 #include "modal_answer.h"
 #include "pixel_capture.h"
 #include "platform/platform.h"
+#include "support/shell_quote.h"
 #include "widget_test_support.h"
 
 namespace tavilo::gui {
@@ -135,7 +136,7 @@ TEST_F(InfoWindow, OpensCentredOverTheMainWindowAndInsideTheRightScreenEdge) {
 TEST_F(InfoWindow, LinksTurnRedWhilePressedAndOpenTheirAddresses) {
   // A desktop opener that appends what it was given.
   const std::string record = medium_.dir() + "xdg-open.rec";
-  medium_.file("bin/xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" + record + "'\n", true);
+  medium_.file("bin/xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$@\" >> " + tavilo::testing::shellQuoted(record) + "\n", true);
   const std::string path = std::getenv("PATH");
   ::setenv("PATH", (medium_.dir() + "bin:" + path).c_str(), 1);
   open("");

@@ -15,6 +15,7 @@
 #include "main_window_test_support.h"
 #include "modal_answer.h"
 #include "platform/platform.h"
+#include "support/shell_quote.h"
 #include "widget_test_support.h"
 #include "x11_probe.h"
 
@@ -38,7 +39,9 @@ class Launching : public ::testing::Test {
   }
   std::string recorder(const std::string& name) const {
     const std::string rec = medium_.dir() + name + ".rec";
-    return "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + rec + ".tmp'\nmv '" + rec + ".tmp' '" + rec + "'\n";
+    using tavilo::testing::shellQuoted;
+    return "#!/bin/sh\nprintf '%s\\n' \"$@\" > " + shellQuoted(rec + ".tmp") + "\nmv " + shellQuoted(rec + ".tmp") +
+           " " + shellQuoted(rec) + "\n";
   }
   std::string record(const std::string& name) const {
     const fs::path p = medium_.root() / (name + ".rec");

@@ -142,6 +142,33 @@ TEST(MainWindowCreate, AColourThatIsNoNumberStopsTheStart) {
   EXPECT_EQ(w.lbGruppe->Count(), 0);
 }
 
+// The error box of a logo that cannot be loaded comes before any entry was
+// chosen: the link label shows nothing of itself until an entry sets it.
+TEST(MainWindowCreate, ABrokenLogosErrorBoxShowsNoUnsetLink) {
+  test::Medium medium;
+  medium.ini("[Programm]\nVersion=4.02\nLogo=logo.jpg\n[Gruppen]\nAnzahl=1\nGruppe_1=Eins\n[Gruppe_1]\nAnzahl=1\n"
+             "Programm_1=A\n[Programm_1_1]\nTyp=Leer\nLink=[http://a.example+Seite]\n[Hiermit_Ausfuehren]\nAnzahl=0\n");
+  medium.file("logo.jpg", "kein Bild");
+  auto w = test::openMainWindow(medium, false);
+  std::string message;
+  bool linkShown = true;
+  test::answerNextModal([&](Fl_Window& box) {
+    message = dynamic_cast<ErrorBox&>(box).message();
+    linkShown = w->WebLabel1->visible();
+    box.hide();
+  });
+  Application& app = Application::instance();
+  app.MainForm(w.get());
+  w->show();
+  Fl::flush();
+  app.activate(w.get());
+  test::stopAnswering();
+  EXPECT_NE(message.find("logo.jpg"), std::string::npos) << message;
+  EXPECT_FALSE(linkShown);
+  EXPECT_TRUE(w->WebLabel1->visible());
+  EXPECT_EQ(w->WebLabel1->Caption(), "[ Seite ]");
+}
+
 TEST(MainWindowCreate, FramedWindowsHideTheirOwnButtons) {
   for (const char* style : {"", "1", "00", "none"}) {
     test::Medium medium;

@@ -135,8 +135,12 @@ TEST_F(MainWindowInput, AnUndecodablePictureLeavesOneStatusLine) {
   auto w = open(std::string(kTwoGroups) + "[Programm_1_3]\nLocation=kaputt.jpg\n");
   w->lbProgramm->ItemIndex(2);
   w->lbProgrammClick();
+  // The message names the file; how much of its path shows depends on where
+  // the medium lies, so only the message's start must show, on one line.
+  const std::string caption = w->MyStatusBar1->Caption();
+  EXPECT_NE(caption.find(medium_.dir() + "kaputt.jpg"), std::string::npos) << caption;
   const std::string shown = w->MyStatusBar1->ShownText();
-  EXPECT_NE(shown.find("kaputt.jpg"), std::string::npos) << shown;
+  EXPECT_EQ(shown.rfind("Bilddatei kann nicht geladen werden: /", 0), 0u) << shown;
   EXPECT_EQ(shown.find('\n'), std::string::npos) << shown;
 }
 

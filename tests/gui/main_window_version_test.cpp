@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "dialog_test_support.h"
 #include "gui/application.h"
@@ -62,6 +66,77 @@ TEST(VersionCheck, OldAndMissingVersionsAreRefused) {
     EXPECT_TRUE(r.informationPicture) << line;
     EXPECT_TRUE(terminated) << line;
     EXPECT_EQ(groups, 1) << "the start-up runs to its end: " << line;
+  }
+}
+
+// What the start-up says when the file in Tavilo.ini's place cannot be read
+// as a configuration; `make` puts it there.
+std::string refusalFor(const std::function<void(const std::filesystem::path&)>& make, bool& terminated) {
+  test::Medium medium;
+  make(medium.root() / "Tavilo.ini");
+  std::string text = "(none)";
+  test::answerNextModal([&](Fl_Window& w) {
+    if (auto* form = dynamic_cast<TmsgForm*>(&w)) text = form->Anzeigetext->Caption();
+    test::sendEnter(w);
+  });
+  { TfrmMain w(medium.dir()); }
+  test::stopAnswering();
+  Application& app = Application::instance();
+  terminated = app.Terminated();
+  app.ClearTerminate();
+  return text;
+}
+
+TEST(VersionCheck, AFileThatCannotBeReadIsNamedNotBlamedOnItsVersion) {
+  struct Case {
+    const char* name;
+    std::function<void(const std::filesystem::path&)> make;
+    const char* says;
+  };
+  const Case cases[] = {
+      {"FIFO", [](const auto& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); },
+       "Die Tavilo.INI \nist keine gewöhnliche Datei,\nsondern eine benannte Pipe (FIFO)."},
+      {"link to /dev/zero", [](const auto& p) { std::filesystem::create_symlink("/dev/zero", p); },
+       "Die Tavilo.INI \nist keine gewöhnliche Datei,\nsondern ein Gerät."},
+      {"Version beyond the 64 MiB read",
+       [](const auto& p) {
+         std::ofstream(p).close();
+         std::filesystem::resize_file(p, 64u << 20);  // zeros, without taking the disk
+         std::ofstream(p, std::ios::app) << "\r\n[Programm]\r\nVersion=4.02\r\n";
+       },
+       "Die Tavilo.INI \nist größer als 64 MiB. Gelesen werden nur\ndie ersten 64 MiB, und darin steht keine\n"
+       "passende Version."},
+  };
+  for (const Case& c : cases) {
+    bool terminated = false;
+    EXPECT_EQ(refusalFor(c.make, terminated), c.says) << c.name;
+    EXPECT_TRUE(terminated) << c.name;
+  }
+}
+
+TEST(VersionCheck, UnicodeFilesOfWindowsNotepadAreReadAsText) {
+  const std::u16string text = u"[Programm]\r\nVersion=4.02\r\nCD_Titel=Grüße\r\n[Gruppen]\r\nAnzahl=1\r\n"
+                              u"Gruppe_1=Übersicht\r\n";
+  for (const bool little : {true, false}) {
+    test::Medium medium;
+    std::string bytes = little ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char16_t unit : text) {
+      const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
+      bytes += little ? std::string{low, high} : std::string{high, low};
+    }
+    medium.file("Tavilo.ini", bytes);
+    bool refused = false;
+    test::answerNextModal([&](Fl_Window& w) {
+      refused = true;
+      test::sendEnter(w);
+    });
+    TfrmMain w(medium.dir());
+    test::stopAnswering();
+    EXPECT_FALSE(refused) << (little ? "little-endian" : "big-endian");
+    EXPECT_EQ(w.cd_titel->Caption(), "Grüße");
+    ASSERT_EQ(w.lbGruppe->Count(), 1);
+    EXPECT_EQ(w.lbGruppe->Item(0), "Übersicht");
+    Application::instance().ClearTerminate();
   }
 }
 

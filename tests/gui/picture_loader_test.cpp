@@ -27,6 +27,25 @@ TEST(PictureLoader, DepthFollowsAlphaAndPixelsSurviveTheRoundTrip) {
   EXPECT_FALSE(toFlImage(core::Picture{}));
 }
 
+TEST(PictureLoader, AnImageTakesOverThePicturesPixelsAndKeepsItsOwnSize) {
+  for (const std::uint32_t colour : {0x10203040u, 0x102030FFu}) {
+    core::Picture p = testing::makePicture(300, 200, [colour](int, int) { return colour; });
+    p.fullWidth = 1200, p.fullHeight = 800;  // as a JPEG decoded at a quarter
+    const std::uint8_t* const pixels = p.rgba.data();
+    auto img = toFlImage(std::move(p));
+    ASSERT_TRUE(img);
+    EXPECT_EQ(reinterpret_cast<const std::uint8_t*>(img->data()[0]), pixels) << "the pixels were copied";
+    EXPECT_EQ(img->w(), 300);
+    EXPECT_EQ(fullWidthOf(*img), 1200);
+    EXPECT_EQ(fullHeightOf(*img), 800);
+    EXPECT_EQ(testing::pixelAt(fromFlImage(*img), 299, 199), colour);
+    TImage control(0, 0, 10, 10);
+    control.Picture(std::move(img));
+    EXPECT_EQ(control.PictureWidth(), 1200);  // what the picture is fitted by
+    EXPECT_EQ(control.PictureHeight(), 800);
+  }
+}
+
 TEST(PictureLoader, ReadsImagesOfEveryDepthAndLineLength) {
   const unsigned char grey[] = {10, 20, 0, 0, 30, 40, 0, 0};                  // 2 x 2, ld 4
   const unsigned char greyAlpha[] = {10, 128, 20, 255};                         // 2 x 1
@@ -71,6 +90,17 @@ TEST_F(PictureLoaderFiles, LoadsByExtensionOrForcedGif) {
     EXPECT_STREQ(e.what(), "Unbekannte Bilddateierweiterung (.dat)");
   }
   EXPECT_THROW(loadGifPicture(path("foto.jpg")), core::Error);
+}
+
+TEST_F(PictureLoaderFiles, ImagesOfOneUnchangedFileShareTheirPixels) {
+  writeFile("foto.jpg", demo::encodeJpeg(testing::samplePicture(8, 8)));
+  const auto first = loadPicture(path("foto.jpg"));
+  const auto again = loadPicture(path("foto.jpg"));
+  EXPECT_EQ(again->data()[0], first->data()[0]);
+  writeFile("foto.jpg", demo::encodeJpeg(testing::samplePicture(9, 8)));  // changed: decoded anew
+  const auto changed = loadPicture(path("foto.jpg"));
+  EXPECT_NE(changed->data()[0], first->data()[0]);
+  EXPECT_EQ(changed->w(), 9);
 }
 
 TEST(NoPicture, ACalmPictureWithItsCaption) {

@@ -183,7 +183,9 @@ TEST_F(PlatformFiles, MountPointsHoweverSpelled) {
   for (const std::string& d : pf::listDrives()) EXPECT_TRUE(pf::isMountPoint(d)) << d;
 }
 
-TEST_F(PlatformFiles, ListingAFolderWithoutSearchPermissionKeepsItsFoldersFolders) {
+class PlatformFilesAsUser : public tavilo::testing::NormalUserTree {};
+
+TEST_F(PlatformFilesAsUser, ListingAFolderWithoutSearchPermissionKeepsItsFoldersFolders) {
   makeFolder("lesbar/unter");
   writeFile("lesbar/datei", "x");
   tavilo::testing::giveToNormalUser(path());

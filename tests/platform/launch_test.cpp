@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "support/shell_quote.h"
 
 namespace fs = std::filesystem;
 using tavilo::platform::shellOpen;
@@ -50,8 +51,10 @@ class LaunchTest : public ::testing::Test {
   }
 
   std::string recorder(const std::string& name) const {
-    return "#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" > '" + (root_ / (name + ".rec")).string() + ".tmp'\n"
-           "mv '" + (root_ / (name + ".rec")).string() + ".tmp' '" + (root_ / (name + ".rec")).string() + "'\n";
+    using tavilo::testing::shellQuoted;
+    const std::string rec = (root_ / (name + ".rec")).string();
+    return "#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" > " + shellQuoted(rec + ".tmp") + "\nmv " +
+           shellQuoted(rec + ".tmp") + " " + shellQuoted(rec) + "\n";
   }
 
   // Waits for the record of `name` (the programs run without being waited for).

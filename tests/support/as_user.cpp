@@ -1,6 +1,7 @@
 #include "as_user.h"
 
 #include <grp.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -64,6 +65,14 @@ ChildResult runAsNormalUser(const std::function<int(int out)>& body) {
   ::waitpid(pid, &status, 0);
   if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
   return result;
+}
+
+void NormalUserTree::SetUp() {
+  TempTree::SetUp();
+  const std::string tree = path();
+  const ChildResult child = runAsNormalUser([&](int) { return ::access(tree.c_str(), R_OK | X_OK) == 0 ? 0 : 1; });
+  ASSERT_NE(child.exitCode, 125) << "cannot drop to the normal user";
+  ASSERT_EQ(child.exitCode, 0) << "the normal user cannot reach " << tree;
 }
 
 }  // namespace tavilo::testing

@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "temp_tree.h"
+
 namespace tavilo::testing {
 
 inline constexpr unsigned kNormalUser = 65534;  // nobody / nogroup
@@ -24,6 +26,17 @@ ChildResult runAsNormalUser(const std::function<int(int out)>& body);
 
 // Writes the whole text to a descriptor (for a child's report).
 void writeText(int fd, const std::string& text);
+
+// The tree for a test that runs something as kNormalUser. The checkout, and
+// with it $TAVILO_TEST_TMP, may lie below a private home that the user cannot
+// pass, so the tree is a fresh folder below the system's temporary folder
+// (not $TMPDIR, which may be private too). SetUp fails when the user cannot
+// reach it.
+class NormalUserTree : public TempTree {
+ protected:
+  NormalUserTree() : TempTree("/tmp") {}
+  void SetUp() override;
+};
 
 }  // namespace tavilo::testing
 

@@ -60,9 +60,10 @@ void TempTree::SetUp() {
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
   std::string name = std::string(info->test_suite_name()) + "-" + info->name();
   std::replace(name.begin(), name.end(), '/', '_');
-  root_ = (fs::path(base) / (name + "-" + std::to_string(::getpid()))).string();
-  removeTreeForcibly(root_);
-  fs::create_directories(root_);
+  // A fresh name, also in a folder that others share (/tmp).
+  std::string pattern = (fs::path(base) / (name + "-XXXXXX")).string();
+  if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make a folder like " + pattern);
+  root_ = pattern;
   ::chmod(root_.c_str(), 0755);
   savedFolder_ = ::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC);
 }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "core/check/ini_index.h"
@@ -33,8 +34,30 @@ struct CheckContext {
   // Picture files already decoded, with the problem found (empty: none).
   std::map<std::string, std::string> pictures;
 
-  void error(std::size_t line, std::string text) { findings.push_back({line, Severity::Error, std::move(text)}); }
-  void warning(std::size_t line, std::string text) { findings.push_back({line, Severity::Warning, std::move(text)}); }
+  // Findings of one kind beyond the first kShownPerKind are only counted;
+  // summarise() then adds "… and N more ..." after the last one shown. The
+  // kind is a plural phrase ("sections that are never read"); without one, the
+  // text with its numbers, quoted values and [names] left out is the kind.
+  static constexpr std::size_t kShownPerKind = 10;
+  void error(std::size_t line, std::string text, std::string_view kind = {}) {
+    add(line, Severity::Error, std::move(text), kind);
+  }
+  void warning(std::size_t line, std::string text, std::string_view kind = {}) {
+    add(line, Severity::Warning, std::move(text), kind);
+  }
+  // Whether a finding of a named kind would still be shown (to spare the work of one that would not).
+  bool shows(Severity severity, std::string_view kind) const;
+  // Counts `n` findings of a named kind that were not made one by one.
+  void countMore(Severity severity, std::string_view kind, std::size_t n);
+  void summarise();
+
+ private:
+  struct Tally {
+    std::size_t shown = 0, more = 0, lastLine = 0;
+  };
+  using KindKey = std::tuple<Severity, bool, std::string>;  // named kind?, kind
+  void add(std::size_t line, Severity severity, std::string text, std::string_view kind);
+  std::map<KindKey, Tally> tallies_;
 };
 
 // The parts, in the order they run.
@@ -49,6 +72,8 @@ void checkSectionsAndKeys(CheckContext& ctx);
 
 // Key=Value as written, the value cut to a readable length.
 std::string keyValue(std::string_view key, std::string_view value);
+// A section or key name from the file, cut to a readable length.
+std::string shownName(std::string_view name);
 // Why a value that should be a number is not, for the end of a finding:
 // ": the text after the number ..." when it is a number followed by text.
 std::string notANumberHint(std::string_view value);

@@ -43,9 +43,15 @@ SectionKind kindOf(std::string_view folded) {
 }
 
 struct KeySet {
+  KeySet(std::vector<std::string> fixedIn, std::vector<std::string> numberedIn, const char* whereIn)
+      : fixed(std::move(fixedIn)), numbered(std::move(numberedIn)), where(whereIn) {
+    for (const std::string& k : fixed) foldedFixed.push_back(foldIniName(k));
+    for (const std::string& k : numbered) foldedNumbered.push_back(foldIniName(k));
+  }
   std::vector<std::string> fixed;
   std::vector<std::string> numbered;  // prefixes of <prefix><n>
   const char* where;
+  std::vector<std::string> foldedFixed, foldedNumbered;  // as compared
 };
 
 const KeySet& keysOf(Kind kind) {
@@ -77,10 +83,9 @@ const KeySet& keysOf(Kind kind) {
 
 // Whether the set has the key; a numbered key with a badly written number sets `badNumber`.
 bool has(const KeySet& set, const std::string& folded, bool& badNumber) {
-  for (const std::string& k : set.fixed)
-    if (foldIniName(k) == folded) return true;
-  for (const std::string& prefix : set.numbered) {
-    const std::string p = foldIniName(prefix);
+  for (const std::string& k : set.foldedFixed)
+    if (k == folded) return true;
+  for (const std::string& p : set.foldedNumbered) {
     if (!folded.starts_with(p)) continue;
     const std::string_view rest = std::string_view(folded).substr(p.size());
     if (nameNumber(rest)) return true;
@@ -98,6 +103,10 @@ std::optional<std::string> meantKey(const std::string& name, const KeySet& known
   return std::nullopt;
 }
 
+constexpr const char* kUnknownKeys = "keys that are never read";
+constexpr const char* kUnknownSections = "sections that are never read";
+constexpr const char* kUnshownSections = "sections that are never shown";
+
 void checkKeys(CheckContext& ctx, const IndexedSection& s, Kind kind) {
   const KeySet& known = keysOf(kind);
   for (const auto& [folded, i] : s.first) {
@@ -105,7 +114,11 @@ void checkKeys(CheckContext& ctx, const IndexedSection& s, Kind kind) {
     if (k.name.empty()) continue;  // reported, or a separator line
     bool badNumber = false;
     if (has(known, folded, badNumber)) continue;
-    std::string text = k.name + " is never read in [" + s.name + "]";
+    if (!ctx.shows(Severity::Warning, kUnknownKeys)) {
+      ctx.countMore(Severity::Warning, kUnknownKeys, 1);
+      continue;
+    }
+    std::string text = shownName(k.name) + " is never read in [" + shownName(s.name) + "]";
     if (badNumber) {
       text += ": numbers run from 1 without leading zeros";
     } else {
@@ -120,7 +133,7 @@ void checkKeys(CheckContext& ctx, const IndexedSection& s, Kind kind) {
       if (!elsewhere.empty()) text += ": it belongs in " + elsewhere;
       else if (const auto meant = meantKey(k.name, known)) text += "; did you mean " + *meant + "?";
     }
-    ctx.warning(k.line, text);
+    ctx.warning(k.line, text, kUnknownKeys);
   }
 }
 
@@ -138,22 +151,30 @@ std::vector<std::string> sectionNames(const CheckContext& ctx) {
 }  // namespace
 
 void checkSectionsAndKeys(CheckContext& ctx) {
+  std::optional<std::vector<std::string>> names;  // made once, at the first unknown section
   for (const IndexedSection& s : ctx.index.sections()) {
     if (s.repeated()) continue;  // nothing in it is read; reported with the lines
     const SectionKind kind = kindOf(s.folded);
-    const std::string header = "[" + s.name + "]";
+    const std::string header = "[" + shownName(s.name) + "]";
     switch (kind.kind) {
       case Kind::Unknown: {
-        const auto meant = nearestName(s.name, sectionNames(ctx));
-        ctx.warning(s.line, header + " is never read" + (meant ? "; did you mean [" + *meant + "]?" : ""));
+        if (!ctx.shows(Severity::Warning, kUnknownSections)) {
+          ctx.countMore(Severity::Warning, kUnknownSections, 1);
+          continue;
+        }
+        if (!names) names = sectionNames(ctx);
+        const auto meant = nearestName(s.name, *names);
+        ctx.warning(s.line, header + " is never read" + (meant ? "; did you mean [" + *meant + "]?" : ""),
+                    kUnknownSections);
         continue;
       }
       case Kind::BadNumber:
-        ctx.warning(s.line, header + " is never read: numbers run from 1 without leading zeros");
+        ctx.warning(s.line, header + " is never read: numbers run from 1 without leading zeros", kUnknownSections);
         continue;
       case Kind::Group:
         if (kind.group > ctx.groupsChecked) {
-          ctx.warning(s.line, header + " is never read: there is no group " + std::to_string(kind.group));
+          ctx.warning(s.line, header + " is never read: there is no group " + std::to_string(kind.group),
+                      kUnknownSections);
           continue;
         }
         break;
@@ -161,14 +182,18 @@ void checkSectionsAndKeys(CheckContext& ctx) {
         const auto entries = ctx.entriesChecked.find(kind.group);
         if (entries == ctx.entriesChecked.end()) {
           const std::string group = std::to_string(kind.group);
-          ctx.warning(s.line, header + " is never shown: " +
-                                  (kind.group > ctx.groupsChecked ? "there is no group " + group
-                                                                  : "section [Gruppe_" + group + "] is missing"));
+          ctx.warning(s.line,
+                      header + " is never shown: " +
+                          (kind.group > ctx.groupsChecked ? "there is no group " + group
+                                                          : "section [Gruppe_" + group + "] is missing"),
+                      kUnshownSections);
           continue;
         }
         if (kind.entry > entries->second) {
-          ctx.warning(s.line, header + " is never shown: group " + std::to_string(kind.group) + " has no entry " +
-                                  std::to_string(kind.entry));
+          ctx.warning(s.line,
+                      header + " is never shown: group " + std::to_string(kind.group) + " has no entry " +
+                          std::to_string(kind.entry),
+                      kUnshownSections);
           continue;
         }
         break;

@@ -8,12 +8,23 @@
 
 namespace tavilo::core::check_detail {
 
-std::string keyValue(std::string_view key, std::string_view value) {
-  constexpr std::size_t kShown = 60;
-  std::string shown(utf8Prefix(value, kShown));
-  if (shown.size() < value.size()) shown += "...";
-  return std::string(key) + " \"" + shown + "\"";
+namespace {
+
+constexpr std::size_t kShown = 60;
+
+std::string cut(std::string_view text) {
+  std::string shown(utf8Prefix(text, kShown));
+  if (shown.size() < text.size()) shown += "...";
+  return shown;
 }
+
+}  // namespace
+
+std::string keyValue(std::string_view key, std::string_view value) {
+  return std::string(key) + " \"" + cut(value) + "\"";
+}
+
+std::string shownName(std::string_view name) { return cut(name); }
 
 std::string notANumberHint(std::string_view value) {
   const std::size_t cut = value.find_first_of(" \t;");
@@ -21,15 +32,22 @@ std::string notANumberHint(std::string_view value) {
   return " (the text after the number belongs to the value: a comment must stand on a line of its own)";
 }
 
+namespace {
+
+char foldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+
+}  // namespace
+
 std::size_t editDistance(std::string_view a, std::string_view b) {
   std::vector<std::size_t> row(b.size() + 1);
   for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
   for (std::size_t i = 1; i <= a.size(); ++i) {
     std::size_t diagonal = row[0];
     row[0] = i;
+    const char ca = foldAscii(a[i - 1]);
     for (std::size_t j = 1; j <= b.size(); ++j) {
       const std::size_t above = row[j];
-      const bool same = lowerAscii(a.substr(i - 1, 1)) == lowerAscii(b.substr(j - 1, 1));
+      const bool same = ca == foldAscii(b[j - 1]);
       row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
       diagonal = above;
     }
@@ -38,9 +56,15 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
 }
 
 std::optional<std::string> nearestName(std::string_view name, const std::vector<std::string>& names) {
+  // A misspelling is found among names of about its length; a name much longer
+  // than any the menu reads is no misspelling of one.
+  constexpr std::size_t kLongest = 64;
+  if (name.size() > kLongest) return std::nullopt;
   std::optional<std::string> best;
   std::size_t bestDistance = 3;  // at most two edits, and no more than a third of the name
   for (const std::string& candidate : names) {
+    const std::size_t apart = candidate.size() > name.size() ? candidate.size() - name.size() : name.size() - candidate.size();
+    if (apart >= bestDistance) continue;  // needs at least that many edits
     const std::size_t d = editDistance(name, candidate);
     if (d < bestDistance && 3 * d <= name.size()) {
       best = candidate;

@@ -20,11 +20,21 @@ bool hasNonAscii(std::string_view s) {
   return std::any_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
+bool isSeparator(std::string_view name, std::string_view value) {
+  return name.empty() && std::all_of(value.begin(), value.end(), [](char c) { return c == '='; });
+}
+
 }  // namespace
+
+bool IndexedKey::isSeparator() const { return core::isSeparator(name, value); }
 
 IniIndex IniIndex::build(std::string_view raw) {
   IniIndex index;
-  const std::string_view bytes = withoutBom(raw);
+  const std::optional<std::string> utf16 = fromUtf16(raw);
+  if (utf16) index.utf16_ = raw.starts_with("\xFF\xFE") ? "UTF-16 little-endian" : "UTF-16 big-endian";
+  // Text in UTF-16 without a mark has a NUL byte beside each ASCII character.
+  index.maybeUtf16_ = !utf16 && raw.size() >= 2 && (raw[0] == '\0') != (raw[1] == '\0');
+  const std::string_view bytes = utf16 ? std::string_view(*utf16) : withoutBom(raw);
   index.utf8_ = isValidUtf8(bytes);
   if (!index.utf8_) {
     forEachIniLine(bytes, [&](std::size_t number, std::string_view line) {
@@ -36,16 +46,26 @@ IniIndex IniIndex::build(std::string_view raw) {
 
   // Decoding keeps every line break where it is: Windows-1252 turns only
   // bytes from 0x80 into longer sequences, and none of them is CR or LF.
-  const std::string text = index.utf8_ ? std::string(bytes) : fromWindows1252(bytes);
+  const std::string decoded = index.utf8_ ? std::string() : fromWindows1252(bytes);
+  const std::string_view text = index.utf8_ ? bytes : std::string_view(decoded);
   forEachIniLine(text, [&](std::size_t number, std::string_view raw) {
+    if (raw.find('\0') != std::string_view::npos) {
+      if (index.nulLines_.size() < kKeptLines) index.nulLines_.push_back(number);
+      else ++index.dropped_.nulLines;
+    }
     const IniLine line = classifyIniLine(raw);
     switch (line.kind) {
       case IniLineKind::Blank:
       case IniLineKind::Comment:
         return;
-      case IniLineKind::Other:
-        index.other_.push_back({number, std::string(trimBlanks(line.text))});
+      case IniLineKind::Other: {
+        const std::string_view trimmed = trimBlanks(line.text);
+        if (index.other_.size() < kKeptLines)
+          index.other_.push_back({number, std::string(trimmed)});
+        else
+          ++(trimmed.front() == '[' ? index.dropped_.brokenHeaders : index.dropped_.otherLines);
         return;
+      }
       case IniLineKind::Section: {
         IndexedSection s;
         s.name = std::string(line.name);
@@ -58,6 +78,10 @@ IniIndex IniIndex::build(std::string_view raw) {
         return;
       }
       case IniLineKind::Key: {
+        if (index.sections_.empty() && index.outside_.size() >= kKeptLines) {
+          if (!isSeparator(line.name, line.value)) ++index.dropped_.keysOutside;
+          return;
+        }
         IndexedKey k{std::string(line.name), foldIniName(line.name), std::string(line.value), number};
         if (index.sections_.empty()) {
           index.outside_.push_back(std::move(k));

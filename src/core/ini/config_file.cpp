@@ -1,6 +1,7 @@
 #include "core/ini/config_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <utility>
 
@@ -12,27 +13,73 @@ namespace tavilo::core {
 
 namespace {
 
-// false when the file cannot be opened or a read fails.
-bool readFileBytes(const std::string& path, std::string& bytes) {
-  platform::File file = platform::File::openRead(path);
-  if (!file.isOpen()) return false;
-  const platform::FileStatus status = file.status();
-  if (!status.isRegular) return false;
-  bytes.reserve(std::min(static_cast<std::size_t>(std::max<std::int64_t>(status.size, 0)), kMaxIniBytes));
-  char buffer[64 * 1024];
-  while (bytes.size() < kMaxIniBytes) {
-    const std::size_t want = std::min(sizeof buffer, kMaxIniBytes - bytes.size());
-    const std::int64_t n = file.read(buffer, want);
-    if (n < 0) return false;
-    if (n == 0) break;
-    bytes.append(buffer, static_cast<std::size_t>(n));
+ConfigBytes::Kind kindOf(const platform::FileStatus& status) {
+  if (status.isFolder) return ConfigBytes::Kind::Folder;
+  if (status.isFifo) return ConfigBytes::Kind::Fifo;
+  if (status.isDevice) return ConfigBytes::Kind::Device;
+  if (status.isSocket) return ConfigBytes::Kind::Socket;
+  return ConfigBytes::Kind::Other;
+}
+
+// Why no sample file is written where something already stands.
+std::string whatIsInTheWay(const std::string& path) {
+  const platform::FileStatus here = platform::fileStatus(path, false);
+  if (here.isFolder) return formatMessage("%s ist ein Ordner", path);
+  if (here.isLink) {
+    const std::string target = platform::linkTarget(path);
+    const std::string folder = path.substr(0, path.rfind('/') + 1);
+    const std::string reached = !target.empty() && target.front() == '/' ? target : folder + target;
+    if (platform::fileStatus(reached, false).valid)
+      return formatMessage("%s ist eine Verknüpfung, die im Kreis verweist (auf ", path) + target + ")";
+    return formatMessage("%s verweist auf eine Datei, die es nicht gibt (", path) + target + ")";
   }
-  return true;
+  return formatMessage("nach %s kann nicht geschrieben werden", path);
 }
 
 }  // namespace
 
 ConfigFile::ConfigFile(std::string path) : path_(std::move(path)) {}
+
+ConfigBytes ConfigFile::readFile() const {
+  using Outcome = ConfigBytes::Outcome;
+  ConfigBytes r;
+  platform::File file = platform::File::openRead(path_);
+  if (!file.isOpen()) {
+    // A link that leads nowhere (or in a circle) is as good as no file.
+    r.outcome = file.error() == ENOENT || file.error() == ELOOP ? Outcome::Missing : Outcome::Unreadable;
+    r.error = file.error();
+    return r;
+  }
+  const platform::FileStatus status = file.status();
+  if (!status.valid) {
+    r.outcome = Outcome::Unreadable;
+    r.error = file.error();
+    return r;
+  }
+  if (!status.isRegular) {
+    r.outcome = Outcome::NotAFile;
+    r.kind = kindOf(status);
+    return r;
+  }
+  std::string& bytes = r.bytes;
+  bytes.reserve(std::min(static_cast<std::size_t>(std::max<std::int64_t>(status.size, 0)), kMaxIniBytes));
+  char buffer[64 * 1024];
+  while (bytes.size() < kMaxIniBytes) {
+    const std::size_t want = std::min(sizeof buffer, kMaxIniBytes - bytes.size());
+    const std::int64_t n = file.read(buffer, want);
+    if (n < 0) {
+      r.outcome = Outcome::Unreadable;
+      r.error = file.error();
+      r.bytes.clear();
+      return r;
+    }
+    if (n == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  r.outcome = Outcome::Read;
+  r.cut = bytes.size() == kMaxIniBytes && file.read(buffer, 1) > 0;
+  return r;
+}
 
 IniDocument ConfigFile::read() const {
   std::optional<std::string> bytes = readBytes();
@@ -41,28 +88,28 @@ IniDocument ConfigFile::read() const {
 }
 
 std::optional<std::string> ConfigFile::readBytes() const {
-  std::string bytes;
-  if (!readFileBytes(path_, bytes)) return std::nullopt;
-  return bytes;
+  ConfigBytes r = readFile();
+  if (r.outcome != ConfigBytes::Outcome::Read) return std::nullopt;
+  return std::move(r.bytes);
 }
 
 bool ConfigFile::exists() const { return platform::fileExists(path_); }
 
 void ConfigFile::WriteDefaultIni() const {
   const std::string text = defaultIniText(platform::localDateTimeText());
-  const auto slash = path_.rfind('/');
-  const std::string folder = slash == std::string::npos ? std::string(".") : path_.substr(0, slash + 1);
-
-  // Written beside the target and renamed over it, so that a full disk or a
-  // failing write never leaves a cut sample file that would then be read.
-  platform::File file = platform::File::createTemporary(folder);
-  bool ok = file.isOpen();
-  if (ok) {
-    ok = file.writeAll(text.data(), text.size()) && file.setPermissions(0644) && file.close();
-    ok = ok && platform::renamePath(file.name(), path_);
-    if (!ok) platform::removeFile(file.name());
+  // Only where nothing at all stands under the name: an author's link, even
+  // one that leads nowhere, stays as it is.
+  platform::File file = platform::File::createNew(path_, 0644);
+  if (!file.isOpen()) {
+    if (file.error() == EEXIST) throw Error(whatIsInTheWay(path_));
+    throw Error(formatMessage("nach %s kann nicht geschrieben werden", path_));
   }
-  if (!ok) throw Error(formatMessage("nach %s kann nicht geschrieben werden", path_));
+  // A file that could not be written whole goes again, so that no cut sample is read.
+  if (!file.writeAll(text.data(), text.size()) || !file.close()) {
+    file = platform::File();
+    platform::removeFile(path_);
+    throw Error(formatMessage("nach %s kann nicht geschrieben werden", path_));
+  }
 }
 
 }  // namespace tavilo::core

@@ -15,6 +15,17 @@ namespace tavilo::core {
 // Files larger than this are read up to this size only.
 inline constexpr std::size_t kMaxIniBytes = 64u << 20;
 
+// What one reading of the file found.
+struct ConfigBytes {
+  enum class Outcome { Read, Missing, NotAFile, Unreadable };
+  enum class Kind { Folder, Fifo, Device, Socket, Other };
+  Outcome outcome = Outcome::Missing;
+  std::string bytes;  // Read: the file as it is on disk, up to kMaxIniBytes
+  bool cut = false;   // Read: the file goes on beyond kMaxIniBytes
+  Kind kind = Kind::Other;  // NotAFile: what stands there
+  int error = 0;      // Unreadable: the system's error code
+};
+
 class ConfigFile {
  public:
   explicit ConfigFile(std::string path);
@@ -26,12 +37,16 @@ class ConfigFile {
   // The same snapshot's bytes as they are on disk (up to kMaxIniBytes);
   // std::nullopt when read() would give an empty document for want of a file.
   std::optional<std::string> readBytes() const;
+  // The same, with what kept it from being read. Never blocks on a FIFO or device.
+  ConfigBytes readFile() const;
 
   // A file (not a folder) exists at the path.
   bool exists() const;
-  // Writes the sample file with the current local date and time. The file
-  // appears whole or not at all; on failure throws core::Error
-  // "nach <path> kann nicht geschrieben werden".
+  // Writes the sample file with the current local date and time, only where
+  // nothing at all exists under the name (not through or over a link). On
+  // failure throws core::Error "nach <path> kann nicht geschrieben werden", or
+  // says what stands in the way (a folder, a link that leads nowhere or in a
+  // circle); a file that could not be written whole is removed again.
   void WriteDefaultIni() const;
 
  private:

@@ -35,6 +35,8 @@ std::string foldIniName(std::string_view name) {
 
 IniDocument IniDocument::parse(std::string bytes) {
   IniDocument doc;
+  // Read as text, as the Windows profile functions read a "Unicode" file.
+  if (std::optional<std::string> utf16 = fromUtf16(bytes)) bytes = std::move(*utf16);
   const std::string_view body = withoutBom(bytes);
   if (body.size() != bytes.size()) bytes.erase(0, bytes.size() - body.size());
   doc.bytes_ = std::move(bytes);

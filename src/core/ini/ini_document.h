@@ -26,8 +26,9 @@ class IniDocument {
  public:
   IniDocument() = default;
 
-  // Any bytes are accepted; what is not a section, a key line or a comment is
-  // ignored. Only the section headers are found here; a section's name is
+  // Any bytes are accepted: UTF-16 with its byte-order mark, UTF-8 or
+  // Windows-1252 (see decodeIniBytes); what is not a section, a key line or a
+  // comment is ignored. Only the section headers are found here; a section's name is
   // compared and its keys gathered when it is first read, so that one click
   // on a large catalogue costs about one pass over its bytes.
   static IniDocument parse(std::string bytes);

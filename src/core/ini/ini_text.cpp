@@ -24,14 +24,42 @@ void appendUtf8(std::string& out, std::uint32_t cp) {
   } else if (cp < 0x800) {
     out += static_cast<char>(0xC0 | (cp >> 6));
     out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
+  } else if (cp < 0x10000) {
     out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
     out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (cp & 0x3F));
   }
 }
 
 }  // namespace
+
+std::optional<std::string> fromUtf16(std::string_view bytes) {
+  const bool little = bytes.starts_with("\xFF\xFE"), big = bytes.starts_with("\xFE\xFF");
+  if (!little && !big) return std::nullopt;
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const std::size_t units = bytes.size() / 2;
+  const auto unit = [&](std::size_t i) -> std::uint32_t {
+    return little ? p[2 * i] | (p[2 * i + 1] << 8) : (p[2 * i] << 8) | p[2 * i + 1];
+  };
+  std::string out;
+  out.reserve(bytes.size());
+  for (std::size_t i = 1; i < units; ++i) {
+    std::uint32_t cp = unit(i);
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < units && unit(i + 1) >= 0xDC00 && unit(i + 1) <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(i + 1) - 0xDC00);
+      ++i;
+    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+      cp = 0xFFFD;
+    }
+    appendUtf8(out, cp);
+  }
+  return out;
+}
 
 std::string fromWindows1252(std::string_view bytes) {
   std::string out;
@@ -93,6 +121,7 @@ bool isValidUtf8(std::string_view bytes) {
 std::string decodeIniBytes(std::string_view bytes) {
   // A byte-order mark says UTF-8 was meant; should the rest still be invalid,
   // the mark is not shown as three stray letters in the first key.
+  if (std::optional<std::string> utf16 = fromUtf16(bytes)) return std::move(*utf16);
   bytes = withoutBom(bytes);
   if (isValidUtf8(bytes)) return std::string(bytes);
   return fromWindows1252(bytes);

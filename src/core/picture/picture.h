@@ -4,6 +4,7 @@
 #ifndef TAVILO_CORE_PICTURE_PICTURE_H
 #define TAVILO_CORE_PICTURE_PICTURE_H
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,11 +19,30 @@ struct Picture {
   int width = 0, height = 0;
   std::vector<std::uint8_t> rgba;
   bool hasAlpha = false;
+  // The size the file gives when the decoder made the pixels smaller (a JPEG
+  // too large to hold whole); 0 when width x height is the picture's own size.
+  int fullWidth = 0, fullHeight = 0;
 };
 
-// Pictures beyond these bounds are refused before any pixel memory is taken.
+// What one picture may cost: pixels beyond these bounds are refused before any
+// pixel memory is taken (a larger JPEG is decoded at a half, a quarter or an
+// eighth of its size instead). The bound holds for every copy: decoded
+// pixels, the canvas a GIF declares, a copy fitted to a control.
 inline constexpr int kMaxPictureSide = 16384;
-inline constexpr std::uint64_t kMaxPictureBytes = 256ull << 20;  // of RGBA pixels
+inline constexpr std::uint64_t kMaxPictureBytes = 64ull << 20;  // of RGBA pixels
+
+// Pixels as they lie in memory: `depth` bytes each (1 grey, 2 grey and alpha,
+// 3 RGB, 4 RGBA), rows `stride` bytes apart (0: no padding). With `keyed`,
+// pixels of colour `key` count as transparent.
+struct PixelView {
+  const std::uint8_t* data = nullptr;
+  int width = 0, height = 0, depth = 4;
+  std::size_t stride = 0;
+  bool keyed = false;
+  std::uint8_t key[3] = {0, 0, 0};
+  std::size_t rowBytes() const { return stride ? stride : static_cast<std::size_t>(width) * depth; }
+};
+PixelView viewOf(const Picture& picture);
 
 // Throws Error ("Das Bild ist zu groß ...") unless 1 <= width, height and the
 // picture stays within the bounds above.
@@ -55,8 +75,11 @@ Picture decodePictureFile(const std::string& path);
 Picture decodePictureFile(const std::string& path, PictureFormat format);
 
 // The picture scaled to width x height (area averaging when shrinking, linear
-// interpolation when enlarging, alpha weighted). A size of 0 gives an empty picture.
+// interpolation when enlarging, alpha weighted). A size of 0 gives an empty
+// picture; a size beyond the bounds above throws Error like checkPictureSize.
 Picture resizePicture(const Picture& source, int width, int height);
+// The same from pixels in any layout, always a new picture (RGBA).
+Picture resizePicture(const PixelView& source, int width, int height);
 
 // Whether any pixel of `rgba` has an alpha below 255.
 bool anyTransparent(const std::vector<std::uint8_t>& rgba);

@@ -10,7 +10,8 @@
 namespace tavilo::core {
 namespace {
 
-// Generous for a 256 MB bitmap with its headers; anything larger cannot be a picture we accept.
+// Generous for the largest bitmap accepted, with its headers; anything larger
+// cannot be a picture we accept, and it is held whole while it is decoded.
 constexpr std::int64_t kMaxFileBytes = static_cast<std::int64_t>(kMaxPictureBytes) + (16 << 20);
 
 std::string unreadable(const std::string& path) {

@@ -10,8 +10,7 @@ void checkPictureSize(std::int64_t width, std::int64_t height) {
   if (width < 1 || height < 1) throw Error("Das Bild hat keine Bildpunkte.");
   if (width > kMaxPictureSide || height > kMaxPictureSide ||
       static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) * 4 > kMaxPictureBytes)
-    throw Error("Das Bild ist zu groß (" + std::to_string(width) + " x " + std::to_string(height) +
-                " Bildpunkte).");
+    picture_detail::throwTooLarge(width, height);
 }
 
 bool anyTransparent(const std::vector<std::uint8_t>& rgba) {
@@ -58,6 +57,10 @@ std::string_view sniffFormat(std::string_view bytes) {
   if (bytes.starts_with("\xFF\xD8\xFF")) return "JPEG";
   if (bytes.starts_with("BM") && bytes.size() >= 18) return "BMP";
   return {};
+}
+
+void throwTooLarge(std::int64_t width, std::int64_t height) {
+  throw Error("Das Bild ist zu groß (" + std::to_string(width) + " x " + std::to_string(height) + " Bildpunkte).");
 }
 
 void throwDamaged(std::string_view format) {

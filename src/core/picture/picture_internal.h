@@ -46,6 +46,9 @@ std::string_view sniffFormat(std::string_view bytes);
 // "Diese <format>-Variante wird nicht unterstützt (<what>)."
 [[noreturn]] void throwUnsupported(std::string_view format, const std::string& what);
 
+// "Das Bild ist zu groß (<width> x <height> Bildpunkte)."
+[[noreturn]] void throwTooLarge(std::int64_t width, std::int64_t height);
+
 // A transparent black picture of the given size, after checkPictureSize.
 Picture blankPicture(std::int64_t width, std::int64_t height);
 

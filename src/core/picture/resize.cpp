@@ -1,7 +1,10 @@
 // Separable resampling: each target pixel is the weighted mean of the source
 // pixels under it (area coverage when shrinking, a tent when enlarging). Colours
 // are weighted by alpha so that transparent pixels do not darken the edges.
+// Target rows are made one after another from source rows resampled across,
+// so that the work memory is a few rows, whatever the sizes.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -43,56 +46,103 @@ std::vector<std::vector<Tap>> axisTaps(int from, int to) {
   return taps;
 }
 
+// One source row as RGBA, the key colour made transparent.
+void sourceRow(const PixelView& v, int y, std::uint8_t* out) {
+  const std::uint8_t* s = v.data + static_cast<std::size_t>(y) * v.rowBytes();
+  for (int x = 0; x < v.width; ++x, s += v.depth, out += 4) {
+    if (v.depth <= 2) {
+      out[0] = out[1] = out[2] = s[0];
+      out[3] = v.depth == 2 ? s[1] : 255;
+    } else {
+      out[0] = s[0], out[1] = s[1], out[2] = s[2];
+      out[3] = v.depth == 4 ? s[3] : 255;
+    }
+    if (v.keyed && out[0] == v.key[0] && out[1] == v.key[1] && out[2] == v.key[2]) out[3] = 0;
+  }
+}
+
+// Source rows resampled across to the target width, alpha-weighted, two kept:
+// consecutive target rows share at most their boundary rows.
+class AcrossRows {
+ public:
+  AcrossRows(const PixelView& source, int width)
+      : source_(source), columns_(axisTaps(source.width, width)), pixels_(static_cast<std::size_t>(source.width) * 4) {
+    for (Line& l : lines_) l.values.resize(static_cast<std::size_t>(width) * 4);
+  }
+
+  const std::vector<float>& row(int y) {
+    for (Line& l : lines_)
+      if (l.y == y) return l.values;
+    Line& l = lines_[next_];
+    next_ ^= 1;
+    l.y = y;
+    sourceRow(source_, y, pixels_.data());
+    for (std::size_t x = 0; x < columns_.size(); ++x) {
+      float r = 0, g = 0, b = 0, a = 0;
+      for (const Tap& t : columns_[x]) {
+        const std::uint8_t* p = pixels_.data() + static_cast<std::size_t>(t.source) * 4;
+        const float wa = t.weight * p[3];
+        r += wa * p[0], g += wa * p[1], b += wa * p[2], a += wa;
+      }
+      float* o = l.values.data() + x * 4;
+      o[0] = r, o[1] = g, o[2] = b, o[3] = a;
+    }
+    return l.values;
+  }
+
+ private:
+  struct Line {
+    int y = -1;
+    std::vector<float> values;
+  };
+  const PixelView& source_;
+  std::vector<std::vector<Tap>> columns_;
+  std::vector<std::uint8_t> pixels_;
+  std::array<Line, 2> lines_;
+  int next_ = 0;
+};
+
 }  // namespace
+
+PixelView viewOf(const Picture& p) {
+  PixelView v;
+  v.data = p.rgba.data();
+  v.width = p.width;
+  v.height = p.height;
+  v.depth = 4;
+  return v;
+}
+
+Picture resizePicture(const PixelView& source, int width, int height) {
+  if (width <= 0 || height <= 0 || source.width <= 0 || source.height <= 0 || !source.data) return {};
+  Picture out = picture_detail::blankPicture(width, height);
+  AcrossRows across(source, width);
+  const auto rows = axisTaps(source.height, height);
+  const std::size_t rowFloats = static_cast<std::size_t>(width) * 4;
+  std::vector<float> sum(rowFloats);
+  for (int y = 0; y < height; ++y) {
+    std::fill(sum.begin(), sum.end(), 0.0f);
+    for (const Tap& t : rows[static_cast<std::size_t>(y)]) {
+      const std::vector<float>& line = across.row(t.source);
+      for (std::size_t k = 0; k < rowFloats; ++k) sum[k] += t.weight * line[k];
+    }
+    std::uint8_t* d = out.rgba.data() + static_cast<std::size_t>(y) * rowFloats;
+    for (std::size_t i = 0; i < rowFloats; i += 4, d += 4) {
+      const float a = sum[i + 3];
+      if (a <= 0) continue;  // fully transparent stays transparent black
+      for (int c = 0; c < 3; ++c)
+        d[c] = static_cast<std::uint8_t>(std::clamp(sum[i + c] / a + 0.5f, 0.0f, 255.0f));
+      d[3] = static_cast<std::uint8_t>(std::clamp(a + 0.5f, 0.0f, 255.0f));
+    }
+  }
+  out.hasAlpha = anyTransparent(out.rgba);
+  return out;
+}
 
 Picture resizePicture(const Picture& source, int width, int height) {
   if (width <= 0 || height <= 0 || source.width <= 0 || source.height <= 0) return {};
   if (width == source.width && height == source.height) return source;
-  Picture out = picture_detail::blankPicture(width, height);
-  out.hasAlpha = source.hasAlpha;
-
-  const auto columns = axisTaps(source.width, width);
-  const auto rows = axisTaps(source.height, height);
-  // For each source row, the target rows it feeds, so that the source is read once.
-  struct Feed {
-    int target = 0;
-    float weight = 0;
-  };
-  std::vector<std::vector<Feed>> feeds(static_cast<std::size_t>(source.height));
-  for (int i = 0; i < height; ++i)
-    for (const Tap& t : rows[static_cast<std::size_t>(i)])
-      feeds[static_cast<std::size_t>(t.source)].push_back({i, t.weight});
-
-  const std::size_t rowFloats = static_cast<std::size_t>(width) * 4;
-  std::vector<float> sum(rowFloats * height, 0.0f), line(rowFloats);
-  for (int j = 0; j < source.height; ++j) {
-    const auto& feed = feeds[static_cast<std::size_t>(j)];
-    if (feed.empty()) continue;
-    const std::uint8_t* s = source.rgba.data() + static_cast<std::size_t>(j) * source.width * 4;
-    for (int x = 0; x < width; ++x) {
-      float r = 0, g = 0, b = 0, a = 0;
-      for (const Tap& t : columns[static_cast<std::size_t>(x)]) {
-        const std::uint8_t* p = s + static_cast<std::size_t>(t.source) * 4;
-        const float wa = t.weight * p[3];
-        r += wa * p[0], g += wa * p[1], b += wa * p[2], a += wa;
-      }
-      float* l = line.data() + static_cast<std::size_t>(x) * 4;
-      l[0] = r, l[1] = g, l[2] = b, l[3] = a;
-    }
-    for (const Feed& t : feed) {
-      float* d = sum.data() + static_cast<std::size_t>(t.target) * rowFloats;
-      for (std::size_t k = 0; k < rowFloats; ++k) d[k] += t.weight * line[k];
-    }
-  }
-  for (std::size_t i = 0; i < out.rgba.size(); i += 4) {
-    const float a = sum[i + 3];
-    std::uint8_t* d = out.rgba.data() + i;
-    if (a <= 0) continue;  // fully transparent stays transparent black
-    for (int c = 0; c < 3; ++c) d[c] = static_cast<std::uint8_t>(std::clamp(sum[i + c] / a + 0.5f, 0.0f, 255.0f));
-    d[3] = static_cast<std::uint8_t>(std::clamp(a + 0.5f, 0.0f, 255.0f));
-  }
-  if (out.hasAlpha) out.hasAlpha = anyTransparent(out.rgba);
-  return out;
+  return resizePicture(viewOf(source), width, height);
 }
 
 }  // namespace tavilo::core

@@ -13,12 +13,11 @@
 namespace tavilo::gui {
 namespace {
 
-void keyBottomLeft(core::Picture& p) {
-  const std::uint8_t* key = p.rgba.data() + static_cast<std::size_t>(p.height - 1) * p.width * 4;
-  const std::uint8_t r = key[0], g = key[1], b = key[2];
-  for (std::size_t i = 0; i < p.rgba.size(); i += 4)
-    if (p.rgba[i] == r && p.rgba[i + 1] == g && p.rgba[i + 2] == b) p.rgba[i + 3] = 0;
-  p.hasAlpha = core::anyTransparent(p.rgba);
+// The colour of the bottom-left pixel becomes transparent.
+void keyBottomLeft(core::PixelView& v) {
+  const std::uint8_t* key = v.data + static_cast<std::size_t>(v.height - 1) * v.rowBytes();
+  v.keyed = true;
+  for (int c = 0; c < 3; ++c) v.key[c] = key[v.depth <= 2 ? 0 : c];
 }
 
 void flattenOver(core::Picture& p, Fl_Color background) {
@@ -45,9 +44,14 @@ TImage::TImage(int x, int y, int w, int h, const char* label) : Fl_Widget(x, y, 
 TImage::~TImage() = default;
 
 void TImage::Picture(std::unique_ptr<Fl_RGB_Image> image, bool bitmapKey) {
+  // The same file loaded again shares its pixels: what was drawn still holds.
+  const bool same = picture_ && image && picture_->data() && image->data() &&
+                    picture_->data()[0] == image->data()[0] && picture_->w() == image->w() &&
+                    picture_->h() == image->h() && picture_->d() == image->d() && picture_->ld() == image->ld() &&
+                    bitmapKey_ == bitmapKey;
   picture_ = std::move(image);
   bitmapKey_ = picture_ && bitmapKey;
-  changed();
+  if (!same) changed();
 }
 
 void TImage::AssignPicture(const Fl_RGB_Image& image) { Picture(toFlImage(fromFlImage(image))); }
@@ -58,8 +62,8 @@ void TImage::LoadFromFile(const std::string& path) {
   Picture(loadPicture(path), bitmap);
 }
 
-int TImage::PictureWidth() const { return picture_ ? picture_->w() : 0; }
-int TImage::PictureHeight() const { return picture_ ? picture_->h() : 0; }
+int TImage::PictureWidth() const { return picture_ ? fullWidthOf(*picture_) : 0; }
+int TImage::PictureHeight() const { return picture_ ? fullHeightOf(*picture_) : 0; }
 
 void TImage::Stretch(bool on) {
   if (stretch_ == on) return;
@@ -114,11 +118,14 @@ Fl_RGB_Image* TImage::drawable(int width, int height) {
     return drawn_.image.get();
   drawn_.image.reset();
   try {
-    core::Picture p = fromFlImage(*picture_);
-    if (p.rgba.empty()) return nullptr;
-    if (key) keyBottomLeft(p);
+    // Made from the picture's own pixels: the picture is never copied whole.
+    core::PixelView pixels = pixelsOf(*picture_);
+    if (!pixels.data) return nullptr;
+    if (key) keyBottomLeft(pixels);
+    core::Picture p = core::resizePicture(pixels, width, height);
+    // Flattening after the alpha-weighted scaling gives what flattening before it would.
     if (flatten) flattenOver(p, color());
-    drawn_.image = toFlImage(core::resizePicture(p, width, height));
+    drawn_.image = toFlImage(std::move(p));
   } catch (const core::Error&) {  // a size beyond the picture bounds: nothing to draw
     return nullptr;
   } catch (const std::bad_alloc&) {

@@ -4,7 +4,9 @@
 //
 // Stretch: the picture is drawn scaled to the control's size (the scaled copy is kept
 // until the size or a setting changes); otherwise at its own size, at the top-left corner
-// or, with Center, centred (a larger picture shows its middle), clipped to the control.
+// or, with Center, centred (a larger picture shows its middle), clipped to the control;
+// a picture decoded smaller than it is then shows at its decoded size. The
+// scaled copy is refused beyond core::kMaxPictureBytes: nothing is drawn then.
 // Transparent on: a picture with alpha is blended over what lies below; a Windows bitmap
 // (LoadFromFile of a .bmp, or Picture(..., true)) takes the colour of its bottom-left
 // pixel as transparent, as Delphi's bitmaps do. Transparent off: the picture is opaque,
@@ -40,7 +42,8 @@ class TImage : public Fl_Widget {
   // core::Error and keeps the picture it had.
   void LoadFromFile(const std::string& path);
   bool Empty() const { return !picture_; }
-  // The picture's own size; 0 without a picture.
+  // The picture's own size (also of a picture decoded smaller, see
+  // core::Picture::fullWidth); 0 without a picture.
   int PictureWidth() const;
   int PictureHeight() const;
 
