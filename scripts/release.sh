@@ -17,3 +17,5 @@ for name in Tavilo tavilo-check; do
   mv "$dist/$name.tmp" "$dist/$name"
 done
 "$root/tests/release/portable_binary.sh" "$dist/Tavilo" "$dist/tavilo-check"
+echo "Release built: $dist/Tavilo ($(du -k "$dist/Tavilo" | cut -f1) KB) and $dist/tavilo-check;" \
+  "put Tavilo beside the medium's Tavilo.ini and check the medium with tavilo-check."

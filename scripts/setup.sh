@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Tavilo need,
-# when any of them is missing.
+# when any of them is missing. Arguments name further packages that a script
+# needs besides (scripts/try-medium.sh: xorriso).
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
   libxfixes-dev libxrender-dev libfontconfig1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-apps x11-utils imagemagick fonts-liberation xdg-utils xdotool python3
+  "$@"
 )
 
 missing=()

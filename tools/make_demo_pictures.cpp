@@ -65,7 +65,7 @@ bool writeFile(const std::string& path, const std::string& bytes, int width, int
 
 int main(int argc, char** argv) {
   const std::string medium = (argc > 1 ? std::string(argv[1]) : std::string("examples/demo-medium")) + "/";
-  const demo::Rgb titleBar{19, 69, 139};  // VerlaufFarbe of the demo medium's Tavilo.ini
+  const demo::Rgb titleBar{44, 100, 168};  // VerlaufFarbe of the demo medium's Tavilo.ini
 
   bool ok = true;
   const core::Picture logo = matteForGif(demo::paintLogo(), titleBar);

@@ -3,6 +3,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Preferences.H>
 
+#include "core/catalogue.h"
 #include "gui/application.h"
 #include "gui/copy_window.h"
 #include "gui/glyphs.h"
@@ -15,10 +16,12 @@
 
 namespace {
 
-// Finished children are reaped from a timer, so no zombies remain.
-void reap(void*) {
-  tavilo::platform::reapChildren();
-  Fl::repeat_timeout(1.0, reap);
+// Finished children are reaped from a timer, so no zombies remain; what the
+// desktop could not open is noted in the main window's status line.
+void reap(void* mainWindow) {
+  for (const std::string& target : tavilo::platform::reapChildren())
+    static_cast<tavilo::gui::TfrmMain*>(mainWindow)->ShowNote(tavilo::core::notOpenedNote(target));
+  Fl::repeat_timeout(1.0, reap, mainWindow);
 }
 
 }  // namespace
@@ -52,7 +55,7 @@ int main() {
   };
   frmMain.ShowInfoWindow = [&] { app.showModal(frmInfo); };
   frmMain.ShowImageWindow = [&] { app.showModal(frmImage); };
-  Fl::add_timeout(1.0, reap);
+  Fl::add_timeout(1.0, reap, &frmMain);
   app.Run();
   return 0;
 }

@@ -97,4 +97,20 @@ LaunchCommand planLaunch(const IniDocument& ini, const std::string& programDir, 
   return command;
 }
 
+std::string notOpenedNote(const std::string& target) {
+  std::string name = target;
+  if (target.find("://") == std::string::npos && target.find(':') == std::string::npos) {
+    while (name.size() > 1 && name.back() == '/') name.pop_back();
+    const std::size_t slash = name.find_last_of('/');
+    if (slash != std::string::npos && slash + 1 < name.size()) name = name.substr(slash + 1);
+  }
+  return "\u201E" + name + "\u201C konnte nicht ge\u00F6ffnet werden";
+}
+
+std::string launchFolder(const std::string& location) {
+  if (platform::isFolder(location)) return location;
+  const std::size_t slash = location.find_last_of('/');
+  return slash == std::string::npos ? std::string() : location.substr(0, slash + 1);
+}
+
 }  // namespace tavilo::core

@@ -67,6 +67,14 @@ struct LaunchCommand {
 LaunchCommand planLaunch(const IniDocument& ini, const std::string& programDir, const std::string& location,
                          const std::string& parameter, const std::string& ext);
 
+// Where a started entry runs: its Location when that names a folder, else the
+// folder the file lies in (for an associated program too: the document's).
+std::string launchFolder(const std::string& location);
+
+// The status line's note when the desktop could not start or open `target`
+// (a path: its last name; an address as written).
+std::string notOpenedNote(const std::string& target);
+
 // A path as one quoted word of a parameter text, whatever quotes it holds.
 std::string quoteParameter(std::string_view path);
 

@@ -10,6 +10,9 @@ std::string copySourceFolder(bool startAtProgramDir, const std::string& entryLoc
                              const std::string& programDir,
                              const std::function<bool(const std::string&)>& canEnter) {
   if (startAtProgramDir) return programDir;
+  // A Location that names a folder means that folder, else the file's folder.
+  const std::string asFolder = AddBackslash(entryLocation);
+  if (!entryLocation.empty() && canEnter(asFolder)) return asFolder;
   const std::string folder = ExtractFilePathLower(entryLocation);
   return !folder.empty() && canEnter(folder) ? folder : programDir;
 }

@@ -13,8 +13,9 @@
 
 namespace tavilo::core {
 
-// The program folder, or (unless `startAtProgramDir`) the folder of the
-// entry's file when `canEnter` accepts it.
+// The program folder, or (unless `startAtProgramDir`) the entry's own folder
+// when its location names one, else the folder of the entry's file, when
+// `canEnter` accepts it.
 std::string copySourceFolder(bool startAtProgramDir, const std::string& entryLocation,
                              const std::string& programDir,
                              const std::function<bool(const std::string&)>& canEnter);

@@ -96,7 +96,8 @@ void TfrmImage::Copy1Click() {
   const std::string extension(core::fileExtension(picture));
   AgOpenDialog1.DefaultView(ovList);
   AgOpenDialog1.Title("Image kopieren nach...");
-  AgOpenDialog1.InitialDir("/");
+  // Windows starts at c:\; here the person's home folder is where they can write.
+  AgOpenDialog1.InitialDir(platform::homeFolder());
   AgOpenDialog1.Filter(core::pictureCopyFilter(extension));
   AgOpenDialog1.FileName(std::string(core::fileNamePart(picture)));
   if (!AgOpenDialog1.Execute()) return;

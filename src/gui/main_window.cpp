@@ -243,6 +243,7 @@ void TfrmMain::SetCaptions() {
 }
 
 void TfrmMain::AppHint() { MyStatusBar1->Caption(Application::instance().Hint()); }
+void TfrmMain::ShowNote(const std::string& text) { MyStatusBar1->Caption(text); }
 
 bool TfrmMain::opensPopup(const Fl_Widget* w) const {
   for (const Fl_Widget* c : {static_cast<const Fl_Widget*>(IF_Gradient1), static_cast<const Fl_Widget*>(Logo),

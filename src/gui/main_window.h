@@ -130,6 +130,8 @@ class TfrmMain : public Fl_Double_Window {
   // ---- operations
   void SetCaptions();
   void AppHint();
+  // A one-line note in the status line (it stays until the next hint).
+  void ShowNote(const std::string& text);
   void LoadGifPicture(const std::string& path, TImage& picture);
   void LaunchEntry();
   // Refuses an outdated configuration file and requests the program's end.

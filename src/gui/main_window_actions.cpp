@@ -13,7 +13,7 @@ void TfrmMain::LaunchEntry() {
   if (m.EntryLocation.empty()) return;
   const core::LaunchCommand command =
       core::planLaunch(m.Config.read(), m.ProgramDir, m.EntryLocation, m.EntryParameter, m.EntryExt);
-  platform::shellOpen(command.file, command.parameters);
+  platform::shellOpen(command.file, command.parameters, core::launchFolder(m.EntryLocation));
 }
 
 void TfrmMain::btnStartenClick() { LaunchEntry(); }

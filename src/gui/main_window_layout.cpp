@@ -66,14 +66,12 @@ void TfrmMain::FormResize(const core::IniDocument& ini) {
   // 13: the logo is decoded anew at every layout.
   if (!platform::fileExists(logoFile)) return;
   Logo->Stretch(true);
+  // Transparent wherever the format has it: a GIF's transparent colour, a
+  // PNG's alpha; JPEG and BMP logos are opaque.
+  Logo->Transparent(true);
   try {
-    if (core::logoIsGif(logoFile)) {
-      Logo->Transparent(true);
-      LoadGifPicture(logoFile, *Logo);
-    } else {
-      Logo->Transparent(false);
-      Logo->Picture(loadPicture(logoFile));
-    }
+    if (core::logoIsGif(logoFile)) LoadGifPicture(logoFile, *Logo);
+    else Logo->Picture(loadPicture(logoFile));
     logoErrorShown_.clear();
   } catch (const core::Error& e) {
     // Shown once, not at every size change, so that resizing stays possible;

@@ -216,13 +216,20 @@ OpenKind openKind(const std::string& file);
 
 // ShellExecute "open": hands a file, folder or address with a parameter text
 // to the desktop without waiting. Never builds a shell command line.
-// Returns whether a process was started (the program never reports it).
-bool shellOpen(const std::string& file, const std::string& parameters);
+// The process runs in `workingFolder`; without one (or when it is no folder)
+// in the folder of a local file, else in the person's home folder.
+// Returns whether a process was started.
+bool shellOpen(const std::string& file, const std::string& parameters, const std::string& workingFolder = {});
+// The person's home folder ($HOME, else the password database's), "/" when
+// neither is a folder.
+std::string homeFolder();
 // Splits a parameter text into words as a shell would (quotes group,
 // nothing is expanded).
 std::vector<std::string> splitParameters(const std::string& text);
-// Reaps finished children without blocking.
-void reapChildren();
+// Reaps finished children without blocking. Returns what the desktop's opener
+// was given and could not open (no opener, no such file, no program for it,
+// the program failed), in the order the failures were seen.
+std::vector<std::string> reapChildren();
 
 }  // namespace tavilo::platform
 

@@ -8,8 +8,8 @@ namespace core = tavilo::core;
 
 namespace {
 
-TEST(CopySourceFolder, TheEntrysFolderWhenItCanBeEnteredElseTheProgramFolder) {
-  const std::set<std::string> enterable = {"/medium/daten/", "/medium/"};
+TEST(CopySourceFolder, TheEntrysFolderOrItsFilesFolderWhenItCanBeEnteredElseTheProgramFolder) {
+  const std::set<std::string> enterable = {"/medium/daten/", "/medium/", "/medium/extras/"};
   const auto canEnter = [&](const std::string& f) { return enterable.count(f) > 0; };
   struct Case {
     bool atProgramDir;
@@ -18,6 +18,8 @@ TEST(CopySourceFolder, TheEntrysFolderWhenItCanBeEnteredElseTheProgramFolder) {
   };
   const Case cases[] = {
       {false, "/medium/daten/setup.exe", "/medium/daten/"},
+      {false, "/medium/extras", "/medium/extras/"},    // a folder: that folder, not its parent
+      {false, "/medium/extras/", "/medium/extras/"},
       {false, "/medium/fehlt/setup.exe", "/medium/"},  // a folder that cannot be entered
       {false, "", "/medium/"},                         // no entry: never the current folder
       {false, "setup.exe", "/medium/"},                // no folder part

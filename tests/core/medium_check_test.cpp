@@ -74,7 +74,12 @@ class MediumCheckTest : public testing::TempTree {
     return text;
   }
 
-  std::vector<Finding> check(const std::string& text) const { return checkConfiguration(text, path() + "/"); }
+  // kClean gives no gradient colours; that finding is tested on its own.
+  std::vector<Finding> check(const std::string& text) const {
+    std::vector<Finding> findings = checkConfiguration(text, path() + "/");
+    std::erase_if(findings, [](const Finding& f) { return f.text.starts_with("no VerlaufFarbe"); });
+    return findings;
+  }
 };
 
 std::string listed(const std::vector<Finding>& findings) {
@@ -245,9 +250,11 @@ TEST_F(MediumCheckTest, TheSampleFileHasOnlyItsPlaceholderLocations) {
   // The program's own sample: its separators, Erstellt mit and Erstell-Datum
   // are no findings; its Location c:\ names nothing on a medium.
   const std::vector<Finding> findings = check(defaultIniText("01.12.2026 10:00:00"));
-  ASSERT_EQ(findings.size(), 5u) << listed(findings);
+  // Its blue headings on orange are hard to read, as the checker says.
+  ASSERT_EQ(findings.size(), 6u) << listed(findings);
   EXPECT_NE(findings[0].text.find("no [Hiermit_Ausfuehren] section"), std::string::npos);
-  for (std::size_t i = 1; i < 5; ++i)
+  EXPECT_NE(findings[1].text.find("the headings above the lists"), std::string::npos);
+  for (std::size_t i = 2; i < 6; ++i)
     EXPECT_NE(findings[i].text.find("Location \"c:\\\" is an absolute path"), std::string::npos) << findings[i].text;
 }
 

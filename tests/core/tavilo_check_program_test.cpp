@@ -179,7 +179,8 @@ TEST_F(TaviloCheck, AMediumWithManyMistakes) {
 }
 
 TEST_F(TaviloCheck, WarningsAloneEndWithZero) {
-  writeFile("Tavilo.ini", "[Programm]\r\nVersion=4.02\r\nBreit=700\r\n[Gruppen]\r\nAnzahl=0\r\n"
+  writeFile("Tavilo.ini", "[Programm]\r\nVersion=4.02\r\nBreit=700\r\nVerlaufFarbe=$B4783C\r\n"
+                          "VerlaufFarbe2=$F0E6DC\r\n[Gruppen]\r\nAnzahl=0\r\n"
                           "[Hiermit_Ausfuehren]\r\nAnzahl=0\r\n");
   const Outcome run = runChecker(shellQuoted(path()));
   EXPECT_EQ(run.output, "Tavilo.ini:3: warning: Breit is never read in [Programm]; did you mean Breite?\n"

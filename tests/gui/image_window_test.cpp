@@ -70,7 +70,7 @@ class ImageWindow : public ::testing::Test {
   // What the file chooser showed when it opened.
   struct Offer {
     std::string title, name, filter;
-    bool listsRoot = false;  // the root's folders, not the list of file systems
+    std::string nameLabel, showLabel;  // the chooser speaks German
   };
   // Answers the file chooser: types `name` and presses OK, or presses Cancel for "".
   static void choose(Fl_Window& chooser, const std::string& name, Offer* offer = nullptr) {
@@ -80,11 +80,14 @@ class ImageWindow : public ::testing::Test {
       offer->title = chooser.label() ? chooser.label() : "";
       offer->name = input->value();
       if (auto* filter = findChild<Fl_Choice>(chooser); filter && filter->text(0)) offer->filter = filter->text(0);
-      if (auto* files = findChild<Fl_File_Browser>(chooser))
-        for (int i = 1; i <= files->size(); ++i) offer->listsRoot |= files->text(i) == std::string("etc/");
+      // The name field's label is the box that follows it.
+      const Fl_Group& row = *input->parent();
+      if (const int i = row.find(input) + 1; i < row.children() && row.child(i)->label())
+        offer->nameLabel = row.child(i)->label();
+      if (auto* filter = findChild<Fl_Choice>(chooser); filter && filter->label()) offer->showLabel = filter->label();
     }
     input->value(name.c_str());
-    Fl_Widget* button = test::findButton(chooser, name.empty() ? "Cancel" : "OK");
+    Fl_Widget* button = test::findButton(chooser, name.empty() ? "Abbrechen" : "OK");
     ASSERT_NE(button, nullptr);
     button->do_callback();
   }
@@ -141,6 +144,7 @@ TEST_F(ImageWindow, CopyTakesTheChosenNameWithThePicturesExtension) {
   core::MenuModel model(medium_.dir());
   model.ShownPicture = medium_.dir() + "bilder/shot1.GIF";
   TfrmImage frmImage(model);
+  medium_.file("home/.profile", "");
   const std::string target = medium_.dir() + "ziel/";
   struct Case {
     std::string chosen;  // "" cancels
@@ -165,8 +169,9 @@ TEST_F(ImageWindow, CopyTakesTheChosenNameWithThePicturesExtension) {
     frmImage.Copy1Click();
     EXPECT_EQ(test::seenModalTitles().size(), modals + 1) << "the chooser and no question";
     EXPECT_EQ(offer.title, "Image kopieren nach...");
-    EXPECT_EQ(offer.name, "/shot1.GIF") << "the picture's name at the root";
-    EXPECT_TRUE(offer.listsRoot);
+    EXPECT_EQ(offer.name, medium_.dir() + "home/shot1.GIF") << "the picture's name in the home folder";
+    EXPECT_EQ(offer.nameLabel, "Dateiname:");
+    EXPECT_EQ(offer.showLabel, "Zeigen:");
     EXPECT_EQ(offer.filter, "Image (*.GIF)");
     if (c.written.empty()) {
       EXPECT_FALSE(fs::exists(target)) << "cancelled";

@@ -8,9 +8,11 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <set>
 #include <thread>
 
+#include "core/contrast.h"
 #include "core/gradient.h"
 #include "gui/application.h"
 #include "gui/widgets/if_gradient.h"
@@ -156,6 +158,47 @@ TEST_F(InfoWindow, LinksTurnRedWhilePressedAndOpenTheirAddresses) {
   }
   EXPECT_EQ(opened, (std::set<std::string>{"mailto:info@tavilo.example", "http://www.tavilo.example/"}));
   platform::reapChildren();
+}
+
+// A label's text against what lies around it, read from the screen: its
+// darkest pixel against the darker of its top and bottom left corners (the
+// gradient behind it runs from top to bottom).
+double labelContrast(TfrmInfo& info, const Fl_Widget& label) {
+  const test::Capture c = test::captureWindow(info, label.x(), label.y(), label.w(), label.h());
+  std::uint32_t darkest = 0xFFFFFF;
+  for (int y = 0; y < c.height(); ++y)
+    for (int x = 0; x < c.width(); ++x)
+      if (core::luminance(c.at(x, y)) < core::luminance(darkest)) darkest = c.at(x, y);
+  const std::uint32_t top = c.at(0, 0), bottom = c.at(0, c.height() - 1);
+  return core::contrastRatio(darkest, core::luminance(top) < core::luminance(bottom) ? top : bottom);
+}
+
+TEST_F(InfoWindow, TheTemplatesLabelsAreReadableWithoutTheGradientKeysTheyVanish) {
+  ASSERT_EQ(test::exactColourProblem(), "");
+  std::ifstream in(std::string(TAVILO_SOURCE_DIR) + "/examples/medium-template/Tavilo.ini", std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_NE(text.find("VerlaufFarbe2="), std::string::npos);
+  struct Case {
+    std::string ini;
+    bool readable;
+  };
+  std::string withoutGradient = text;
+  for (const char* key : {"VerlaufFarbe=", "VerlaufFarbe2="}) withoutGradient.replace(withoutGradient.find(key), 1, ";");
+  for (const Case& c : {Case{text, true}, Case{withoutGradient, false}}) {
+    medium_.file("Tavilo.ini", c.ini);
+    main_ = test::openMainWindow(medium_);
+    info_ = std::make_unique<TfrmInfo>(main_->Model(), *main_);
+    main_->ShowInfoWindow = [this] { Application::instance().showModal(*info_); };
+    clickLogo([&](TfrmInfo& info) {
+      test::captureWindow(info);  // shown and drawn before a label is read
+      for (Fl_Widget* label : std::initializer_list<Fl_Widget*>{info.ProductName, info.VersionT, info.lblDatum,
+                                                                info.Copyright, info.Label3, info.Label2}) {
+        const double contrast = labelContrast(info, *label);
+        if (c.readable) EXPECT_GE(contrast, core::kReadableContrast) << label->x() << "," << label->y();
+        else EXPECT_LT(contrast, 1.5) << label->x() << "," << label->y();
+      }
+    });
+  }
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <thread>
 
 #include "gui/application.h"
+#include "gui/copy_window.h"
+#include "gui/widgets/directory_list_box.h"
 #include "gui/error_box.h"
 #include "main_window_test_support.h"
 #include "modal_answer.h"
@@ -89,6 +91,47 @@ TEST_F(Launching, AssociationsAndDirectStarts) {
   choose(*w, 4);
   w->btnStartenClick();
   EXPECT_EQ(record("xdg-open"), medium_.dir() + "\n") << "no location opens the medium's folder";
+}
+
+TEST_F(Launching, EntriesRunInTheirOwnFolderWhateverTheCopyWindowDid) {
+  const std::string pwdRecorder = "#!/bin/sh\npwd > \"$0.rec.tmp\"\nmv \"$0.rec.tmp\" \"$0.rec\"\n";
+  medium_.file("prog/wo.sh", pwdRecorder, true);
+  medium_.file("viewer/zeige.sh", pwdRecorder, true);
+  medium_.file("doku/notiz.txt", "Notiz");
+  medium_.file("ziel/leer.txt", "");
+  auto w = open("[Hiermit_Ausfuehren]\nAnzahl=1\nExt_1=.txt\nProg_1=viewer\\zeige.sh\n",
+                "[Programm_1_1]\nTyp=Programm\nLocation=prog\\wo.sh\n"
+                "[Programm_1_2]\nTyp=Programm\nLocation=doku\\notiz.txt\n");
+  // The copy window's target side, put on another folder, changes the
+  // program's current folder.
+  const fs::path before = fs::current_path();
+  TfrmKopieren3 copy(w->Model(), *w);
+  w->ShowCopyWindow = [&](bool atProgramDir, bool recursive) {
+    copy.StartAtProgramDir = atProgramDir;
+    copy.StartRecursive = recursive;
+    Application::instance().showModal(copy);
+  };
+  test::answerNextModal([&](Fl_Window&) {
+    copy.DirectoryListBox2->Directory(medium_.dir() + "ziel");
+    copy.btnSchliessenClick();
+  });
+  w->CDdurchsuchen1Click();
+  ASSERT_EQ(fs::current_path(), medium_.root() / "ziel") << "the copy window moved the current folder";
+  const auto pwdOf = [&](const std::string& script) {
+    const fs::path rec = medium_.root() / (script + ".rec");
+    for (int i = 0; i < 300 && !fs::exists(rec); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::ifstream in(rec);
+    std::string line;
+    std::getline(in, line);
+    return line;
+  };
+  w->btnStartenClick();
+  EXPECT_EQ(pwdOf("prog/wo.sh"), (medium_.root() / "prog").string()) << "a program runs in its own folder";
+  choose(*w, 2);
+  w->btnStartenClick();
+  EXPECT_EQ(pwdOf("viewer/zeige.sh"), (medium_.root() / "doku").string())
+      << "an associated program runs in the document's folder";
+  fs::current_path(before);
 }
 
 TEST_F(Launching, ShellCharactersStayPartOfTheName) {

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <thread>
+#include <vector>
 
 #include "platform/platform.h"
 #include "support/shell_quote.h"
@@ -143,6 +144,33 @@ TEST_F(LaunchTest, ChildrenAreReapedWithoutBlocking) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   EXPECT_EQ(left, -1) << "a finished child was left as a zombie";
+}
+
+TEST_F(LaunchTest, WhatTheDesktopCannotOpenIsReported) {
+  const fs::path doc = root_ / "doku" / "notiz.txt";
+  writeFile(doc, "Notiz", false);
+  // Collects what reapChildren reports until the opener has ended.
+  const auto reported = [] {
+    std::vector<std::string> all;
+    for (int i = 0; i < 3000; ++i) {
+      for (std::string& t : tavilo::platform::reapChildren()) all.push_back(std::move(t));
+      if (::waitpid(-1, nullptr, WNOHANG) == -1) break;  // no child left
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    for (std::string& t : tavilo::platform::reapChildren()) all.push_back(std::move(t));
+    return all;
+  };
+  ASSERT_TRUE(shellOpen(doc.string(), ""));
+  EXPECT_EQ(reported(), std::vector<std::string>{}) << "opened";
+  // xdg-open's "no method available".
+  writeFile(root_ / "bin" / "xdg-open", "#!/bin/sh\necho 'xdg-open: no method available' >&2\nexit 3\n", true);
+  ASSERT_TRUE(shellOpen(doc.string(), ""));
+  EXPECT_EQ(reported(), std::vector<std::string>{doc.string()});
+  // No opener at all.
+  fs::remove(root_ / "bin" / "xdg-open");
+  ::setenv("PATH", (root_ / "bin").c_str(), 1);
+  EXPECT_FALSE(shellOpen("https://www.tavilo.example/", ""));
+  EXPECT_EQ(reported(), std::vector<std::string>{"https://www.tavilo.example/"});
 }
 
 TEST(SplitParameters, SplitsLikeAShellWithoutExpanding) {

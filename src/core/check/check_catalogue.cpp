@@ -4,6 +4,7 @@
 
 #include "core/catalogue.h"
 #include "core/check/check_context.h"
+#include "core/copy_window_rules.h"
 #include "core/error.h"
 #include "core/ini/ini_number.h"
 #include "core/picture/picture.h"
@@ -154,8 +155,21 @@ void checkEntry(CheckContext& ctx, int group, int entry) {
     if (!ctx.ini.ReadIniString(section, "Bemerkung").empty())
       ctx.warning(line("Bemerkung"), "the Bemerkung is never shown: an entry without Location shows no description");
   } else {
+    const std::string wholeRoot = ": \"Kopieren\" offers the medium's whole root folder";
     location = checkPathValue(ctx, line("Location"), "Location", locationValue, true,
-                              launches ? std::string(": ") + button + " starts nothing" : std::string());
+                              launches ? std::string(": ") + button + " starts nothing"
+                              : v.copyEnabled ? wholeRoot : std::string());
+    const auto isRoot = [&](const std::string& folder) {
+      const platform::FileIdentity a = platform::fileIdentity(folder), b = platform::fileIdentity(ctx.programDir);
+      return a.valid && a == b;
+    };
+    if (v.copyEnabled && location &&
+        isRoot(copySourceFolder(false, v.location, ctx.programDir,
+                                [](const std::string& f) { return platform::isFolder(f); })))
+      ctx.warning(line("Location"), keyValue("Location", locationValue) +
+                                        " lies in the medium's root" + wholeRoot +
+                                        " (Tavilo, Tavilo.ini, the autorun files); name the folder to copy, as "
+                                        "Location=extras");
   }
 
   const std::string shot = ctx.ini.ReadIniString(section, "Screenshot");

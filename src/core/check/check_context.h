@@ -63,6 +63,7 @@ struct CheckContext {
 // The parts, in the order they run.
 void checkLines(CheckContext& ctx);
 void checkProgramSection(CheckContext& ctx);
+void checkLook(CheckContext& ctx);
 void checkCatalogue(CheckContext& ctx);
 void checkAssociations(CheckContext& ctx);
 void checkSectionsAndKeys(CheckContext& ctx);

@@ -98,6 +98,7 @@ std::vector<Finding> checkConfiguration(std::string bytes, const std::string& pr
   check_detail::CheckContext ctx(ini, index, programDir);
   check_detail::checkLines(ctx);
   check_detail::checkProgramSection(ctx);
+  check_detail::checkLook(ctx);
   check_detail::checkCatalogue(ctx);
   check_detail::checkAssociations(ctx);
   check_detail::checkSectionsAndKeys(ctx);

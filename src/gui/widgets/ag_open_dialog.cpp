@@ -3,6 +3,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_File_Chooser.H>
 #include <FL/Fl_Menu_Button.H>
+#include <FL/fl_ask.H>
 
 #include "core/file_masks.h"
 #include "core/file_utils_paths.h"
@@ -20,6 +21,28 @@ void hidePlacesBar(Fl_Group& group) {
     if (dynamic_cast<Fl_Menu_Button*>(w)) w->hide();
     else if (Fl_Group* g = w->as_group()) hidePlacesBar(*g);
   }
+}
+
+// FLTK's chooser takes its texts from static members when it is built; its
+// buttons take fl_ok and fl_cancel, which are set back once it is built.
+// (The desktop's own dialog, which FLTK reaches through GTK, zenity or
+// kdialog, is not used: it may be missing, runs outside the program and could
+// not be shown without a desktop session.)
+void speakGerman() {
+  Fl_File_Chooser::add_favorites_label = "Zu den Favoriten";
+  Fl_File_Chooser::all_files_label = "Alle Dateien (*)";
+  Fl_File_Chooser::custom_filter_label = "Eigener Filter";
+  Fl_File_Chooser::existing_file_label = "Bitte eine vorhandene Datei wählen!";
+  Fl_File_Chooser::favorites_label = "Favoriten";
+  Fl_File_Chooser::filename_label = "Dateiname:";
+  Fl_File_Chooser::filesystems_label = "Dateisysteme";
+  Fl_File_Chooser::manage_favorites_label = "Favoriten verwalten";
+  Fl_File_Chooser::new_directory_label = "Neuer Ordner?";
+  Fl_File_Chooser::new_directory_tooltip = "Neuen Ordner anlegen";
+  Fl_File_Chooser::preview_label = "Vorschau";
+  Fl_File_Chooser::save_label = "Speichern";
+  Fl_File_Chooser::show_label = "Zeigen:";
+  Fl_File_Chooser::hidden_label = "Versteckte Dateien zeigen";
 }
 
 }  // namespace
@@ -57,8 +80,15 @@ bool TAgOpenDialog::Execute() {
     offered = core::AddBackslash(dir) + offered;
   }
   const std::string filter = chooserFilter(filter_);
+  speakGerman();
+  const char* const ok = fl_ok;
+  const char* const cancel = fl_cancel;
+  fl_ok = "OK";
+  fl_cancel = "Abbrechen";
   Fl_File_Chooser chooser(nullptr, filter.empty() ? nullptr : filter.c_str(), Fl_File_Chooser::CREATE,
                           title_.c_str());
+  fl_ok = ok;
+  fl_cancel = cancel;
   chooser.value(offered.c_str());
   // value() takes a file directly below "/" for one on the list of file systems.
   chooser.directory(std::string(core::pathFolder(offered)).c_str());

@@ -6,14 +6,17 @@
 #include "platform/ascii.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
+#include <map>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <string_view>
 
 extern char** environ;
@@ -44,8 +47,10 @@ bool endsWith(const std::string& s, std::string_view tail) {
   return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-// posix_spawn with a fresh session, default signals and stdin from /dev/null.
-bool spawn(const std::vector<std::string>& args, bool searchPath) {
+// posix_spawn with a fresh session, default signals, stdin from /dev/null
+// and `folder` (when not empty) as its working folder.
+bool spawn(const std::vector<std::string>& args, bool searchPath, const std::string& folder,
+           pid_t* started = nullptr) {
   if (args.empty()) return false;
   std::vector<char*> argv;
   for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -56,6 +61,7 @@ bool spawn(const std::vector<std::string>& args, bool searchPath) {
   posix_spawn_file_actions_init(&actions);
   posix_spawnattr_init(&attr);
   posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  if (!folder.empty()) posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
   sigset_t none, defaults;
   sigemptyset(&none);
   sigemptyset(&defaults);
@@ -70,12 +76,62 @@ bool spawn(const std::vector<std::string>& args, bool searchPath) {
                             : posix_spawn(&pid, argv[0], &actions, &attr, argv.data(), environ);
   posix_spawnattr_destroy(&attr);
   posix_spawn_file_actions_destroy(&actions);
+  if (rc == 0 && started) *started = pid;
   return rc == 0;
 }
 
-bool openWithDesktop(const std::string& target) { return spawn({"xdg-open", target}, true); }
+// The desktop openers still running, with what each was given.
+std::map<pid_t, std::string>& openers() {
+  static std::map<pid_t, std::string> running;
+  return running;
+}
+// What no opener could even be started for, until the next reaping.
+std::vector<std::string>& notStarted() {
+  static std::vector<std::string> targets;
+  return targets;
+}
+
+bool openWithDesktop(const std::string& target, const std::string& folder) {
+  pid_t pid = 0;
+  if (!spawn({"xdg-open", target}, true, folder, &pid)) {
+    notStarted().push_back(target);
+    return false;
+  }
+  openers()[pid] = target;
+  return true;
+}
+
+// xdg-open's exit codes for "the file does not exist", "no program for it"
+// and "the program failed"; other codes are the opened program's own.
+bool openerFailed(int status) {
+  if (!WIFEXITED(status)) return false;
+  const int code = WEXITSTATUS(status);
+  return code >= 2 && code <= 4;
+}
+
+// Where a started process runs: the folder asked for, else the folder of a
+// local file, else the person's home folder; never the menu's own current
+// folder, which the copy window's lists change.
+std::string workingFolderFor(const std::string& file, const std::string& asked) {
+  if (isFolder(asked)) return asked;
+  if (!hasUriScheme(file)) {
+    const std::size_t slash = file.find_last_of('/');
+    if (slash != std::string::npos) {
+      const std::string parent = slash == 0 ? "/" : file.substr(0, slash);
+      if (isFolder(parent)) return parent;
+    }
+  }
+  return homeFolder();
+}
 
 }  // namespace
+
+std::string homeFolder() {
+  const char* home = std::getenv("HOME");
+  if (home && isFolder(home)) return home;
+  if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir && isFolder(pw->pw_dir)) return pw->pw_dir;
+  return "/";
+}
 
 std::vector<std::string> splitParameters(const std::string& text) {
   // Blanks separate words; single and double quotes group and are removed.
@@ -113,24 +169,34 @@ OpenKind openKind(const std::string& file) {
   return OpenKind::Desktop;
 }
 
-bool shellOpen(const std::string& file, const std::string& parameters) {
+bool shellOpen(const std::string& file, const std::string& parameters, const std::string& workingFolder) {
   if (file.empty()) return false;
+  const std::string folder = workingFolderFor(file, workingFolder);
   const OpenKind kind = openKind(file);
   if (kind != OpenKind::Desktop) {
     std::vector<std::string> args{file};
     for (std::string& w : splitParameters(parameters)) args.push_back(std::move(w));
     if (kind == OpenKind::Shell) {
       args.insert(args.begin(), "/bin/sh");
-      return spawn(args, false);
+      return spawn(args, false, folder);
     }
-    if (spawn(args, false)) return true;  // else, say a Windows program, the desktop may know it
+    if (spawn(args, false, folder)) return true;  // else, say a Windows program, the desktop may know it
   }
-  return openWithDesktop(file);
+  return openWithDesktop(file, folder);
 }
 
-void reapChildren() {
-  while (::waitpid(-1, nullptr, WNOHANG) > 0) {
+std::vector<std::string> reapChildren() {
+  std::vector<std::string> failed;
+  failed.swap(notStarted());
+  int status = 0;
+  pid_t pid;
+  while ((pid = ::waitpid(-1, &status, WNOHANG)) > 0) {
+    const auto it = openers().find(pid);
+    if (it == openers().end()) continue;
+    if (openerFailed(status)) failed.push_back(it->second);
+    openers().erase(it);
   }
+  return failed;
 }
 
 }  // namespace tavilo::platform
