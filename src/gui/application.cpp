@@ -134,6 +134,9 @@ void Application::guarded(const std::function<void()>& action) {
 
 void Application::showModal(Fl_Window& window, bool activateBelow) {
   modalStack_.push_back(&window);
+  // The control that opened the window (and its parents) is no longer below
+  // the mouse: a hover highlight goes, and comes back only with the mouse.
+  Fl::belowmouse(nullptr);
   window.set_modal();
   window.show();
   while (window.shown() && !terminated_) Fl::wait(0.5);
