@@ -23,7 +23,8 @@ std::string copyFailureText(const std::vector<CopyFailure>& failures, const std:
                             std::size_t listed) {
   if (failures.empty()) return {};
   const std::string below = AddBackslash(source);
-  std::string text = std::to_string(failures.size()) + " Datei(en) konnten nicht kopiert werden:\n";
+  std::string text = failures.size() == 1 ? std::string("1 Datei konnte nicht kopiert werden:\n")
+                                           : std::to_string(failures.size()) + " Dateien konnten nicht kopiert werden:\n";
   const std::size_t shown = std::min(listed, failures.size());
   for (std::size_t i = 0; i < shown; ++i) {
     const CopyFailure& f = failures[i];
