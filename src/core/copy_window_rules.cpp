@@ -22,19 +22,23 @@ CopyWindowEnabled copyWindowEnabled(bool copying, bool recursive) {
   return {true, true, true, !recursive};
 }
 
-std::string copyFailureText(const std::vector<CopyFailure>& failures, const std::string& source,
-                            std::size_t listed) {
+CopyFailureMessage copyFailureMessage(const std::vector<CopyFailure>& failures, const std::string& source,
+                                      std::size_t listed) {
   if (failures.empty()) return {};
   const std::string below = AddBackslash(source);
-  std::string text = std::to_string(failures.size()) + " Datei(en) konnten nicht kopiert werden:\n";
+  CopyFailureMessage m;
   const std::size_t shown = std::min(listed, failures.size());
   for (std::size_t i = 0; i < shown; ++i) {
     const CopyFailure& f = failures[i];
     const bool inside = !below.empty() && f.path.size() > below.size() && f.path.compare(0, below.size(), below) == 0;
-    text += "\n" + (inside ? f.path.substr(below.size()) : f.path) + ": " + f.reason;
+    if (i > 0) m.text += "\n";
+    m.text += (inside ? f.path.substr(below.size()) : f.path) + ": " + f.reason;
   }
-  if (shown < failures.size()) text += "\nund " + std::to_string(failures.size() - shown) + " weitere";
-  return text;
+  if (shown < failures.size()) m.text += "\nund " + std::to_string(failures.size() - shown) + " weitere";
+  // The count stands in the question line, so the message has no empty line above its button.
+  m.question = failures.size() == 1 ? std::string("1 Datei konnte nicht kopiert werden.")
+                                    : std::to_string(failures.size()) + " Dateien konnten nicht kopiert werden.";
+  return m;
 }
 
 }  // namespace tavilo::core

@@ -30,11 +30,15 @@ struct CopyWindowEnabled {
 };
 CopyWindowEnabled copyWindowEnabled(bool copying, bool recursive);
 
-// The text of the message after a copy: how many files (or folders) could not
-// be copied, then the first `listed` of them, each path relative to `source`
-// where it lies below it, with its reason. Empty when nothing failed.
-std::string copyFailureText(const std::vector<CopyFailure>& failures, const std::string& source,
-                            std::size_t listed = 5);
+// The message after a copy: as its text the first `listed` files (or folders)
+// that could not be copied, each path relative to `source` where it lies below
+// it, with its reason; as its question line how many there were. Both empty
+// when nothing failed.
+struct CopyFailureMessage {
+  std::string text, question;
+};
+CopyFailureMessage copyFailureMessage(const std::vector<CopyFailure>& failures, const std::string& source,
+                                      std::size_t listed = 5);
 
 }  // namespace tavilo::core
 

@@ -33,7 +33,8 @@ Rect fitPicture(int panelWidth, int panelHeight, int mx, int my, const Rect& con
       if (c.height > H) fitHeight();
     }
   } else if (pw <= panelWidth && ph <= panelHeight) {
-    // Fits: the control keeps its size, centred.
+    // Fits: drawn at its own size, centred, whatever size the previous picture had.
+    c = {(panelWidth - pw) / 2, (panelHeight - ph) / 2, pw, ph};
   } else if (pw > W) {
     fitWidth();
   } else if (ph > H) {

@@ -1,6 +1,8 @@
 // Fitting a picture into the panel that holds its control: the largest size
 // with the picture's proportions that fits, centred across the free
-// direction; a picture that fits keeps the control's previous size.
+// direction; a picture that fits gets its own size, centred, so that it is
+// never scaled up or out of proportion (the control's previous size plays no
+// part, except without a picture, where the control is only centred).
 #ifndef TAVILO_CORE_PICTURE_FIT_H
 #define TAVILO_CORE_PICTURE_FIT_H
 

@@ -8,6 +8,8 @@
 
 #include "core/error.h"
 #include "gui/error_box.h"
+#include "gui/native_window.h"
+#include "platform/window.h"
 
 namespace tavilo::gui {
 
@@ -22,12 +24,27 @@ Fl_Widget* widgetAt(Fl_Group* group, int x, int y) {
   return group;
 }
 
+namespace {
+
+// Every window's title, whenever FLTK writes it (at show() and at each change of
+// a shown window's label), reaches the window manager's legacy properties in
+// their own encoding.
+int repairTitles(void* event, void*) {
+  platform::repairLegacyTitleOnEvent(nativeDisplay(), event);
+  return 0;  // FLTK handles the event as ever
+}
+
+}  // namespace
+
 Application& Application::instance() {
   static Application app;
   return app;
 }
 
+Application::Application() { Fl::add_system_handler(repairTitles, nullptr); }
+
 Application::~Application() {
+  Fl::remove_system_handler(repairTitles);
   for (HintEntry& e : hints_) Fl::release_widget_pointer(e.widget);
 }
 
@@ -117,6 +134,9 @@ void Application::guarded(const std::function<void()>& action) {
 
 void Application::showModal(Fl_Window& window, bool activateBelow) {
   modalStack_.push_back(&window);
+  // The control that opened the window (and its parents) is no longer below
+  // the mouse: a hover highlight goes, and comes back only with the mouse.
+  Fl::belowmouse(nullptr);
   window.set_modal();
   window.show();
   while (window.shown() && !terminated_) Fl::wait(0.5);

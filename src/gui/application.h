@@ -72,7 +72,7 @@ class Application {
   static int dispatch(int event, Fl_Window* window);
 
  private:
-  Application() = default;
+  Application();
   ~Application();
   // FLTK clears `widget` when the widget is deleted (Fl::watch_widget_pointer).
   struct HintEntry {

@@ -109,6 +109,7 @@ void TfrmKopieren3::buildSourceSide() {
   DirectoryListBox1->OnClick([this] { DirectoryListBox1Click(); });
   DriveComboBox1 = new TDriveComboBox(11, 168, 167, 19);
   DriveComboBox1->Font(kFormFont);
+  DriveComboBox1->Cursor(FL_CURSOR_HAND);
 }
 
 void TfrmKopieren3::buildTargetSide() {

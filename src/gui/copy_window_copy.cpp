@@ -101,9 +101,9 @@ void TfrmKopieren3::copySelectedFiles() {
 }
 
 void TfrmKopieren3::reportFailures() {
-  const std::string text = core::copyFailureText(failures_, SourceFolder());
+  const core::CopyFailureMessage message = core::copyFailureMessage(failures_, SourceFolder());
   failures_.clear();
-  if (!text.empty()) myMsgDlg1.Execute(mtWarning, "", text, "", mbOK);
+  if (!message.text.empty()) myMsgDlg1.Execute(mtWarning, "", message.text, message.question, mbOK);
 }
 
 }  // namespace tavilo::gui

@@ -152,8 +152,14 @@ void TPfadWahl::FormActivate() {
 }
 
 void TPfadWahl::DirectoryListBox1Change() {
-  edtPath->value(core::WithBackslash(DirectoryListBox1->Directory()).c_str());
-  edtPathChange();
+  // Like any edit field, edtPath reports a change only when its text changes: the
+  // button keeps the state the last change gave it (the folder list's own caption,
+  // written before this handler runs, lacks the trailing slash).
+  const std::string path = core::WithBackslash(DirectoryListBox1->Directory());
+  if (path != edtPath->value()) {
+    edtPath->value(path.c_str());
+    edtPathChange();
+  }
   Label2->Caption(edtPath->value());
 }
 

@@ -24,6 +24,14 @@ void setUndecorated(const NativeWindow& window);
 // with a minimise box, a maximise box and sizing borders only as given.
 void setFrameButtons(const NativeWindow& window, bool minimise, bool maximise, bool sizeable);
 
+// Writes the window's legacy title properties (X11's WM_NAME, WM_ICON_NAME)
+// from its UTF-8 ones in the encoding their readers expect: Latin-1 where the
+// title fits, else compound text. Nothing is written where they already hold it.
+void repairLegacyTitle(const NativeWindow& window);
+// The same for the window an event of the system (on X11 an XEvent*) tells
+// has just had its title written; other events are ignored.
+void repairLegacyTitleOnEvent(void* display, const void* event);
+
 // The desktop's double-click time and distance where it publishes them
 // (on X11 its XSETTINGS); `display` as in NativeWindow.
 struct DoubleClickSettings {

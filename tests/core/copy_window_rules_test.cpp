@@ -50,21 +50,22 @@ TEST(CopyWindowEnabled, ACopyLeavesOnlyClosingAndTheBoxDecidesTheSourceFileItems
   }
 }
 
-TEST(CopyFailureText, CountsAllListsTheFirstFewBelowTheSource) {
-  EXPECT_EQ(core::copyFailureText({}, "/medium"), "") << "nothing failed: no message";
+TEST(CopyFailureMessage, ListsTheFirstFewBelowTheSourceAndCountsAllInTheQuestion) {
+  using M = core::CopyFailureMessage;
+  const auto same = [](const M& a, const M& b) { return a.text == b.text && a.question == b.question; };
+  EXPECT_TRUE(same(core::copyFailureMessage({}, "/medium"), M{})) << "nothing failed: no message";
   const std::vector<core::CopyFailure> two = {{"/medium/daten/a.txt", "Permission denied"},
                                               {"/anderswo/b.txt", "No space left on device"}};
-  EXPECT_EQ(core::copyFailureText(two, "/medium"),
-            "2 Datei(en) konnten nicht kopiert werden:\n"
-            "\ndaten/a.txt: Permission denied"
-            "\n/anderswo/b.txt: No space left on device");
+  EXPECT_TRUE(same(core::copyFailureMessage(two, "/medium"),
+                   M{"daten/a.txt: Permission denied\n/anderswo/b.txt: No space left on device",
+                     "2 Dateien konnten nicht kopiert werden."}));
   // The source folder with a trailing '/' and a sibling whose name begins like it.
-  EXPECT_EQ(core::copyFailureText({{"/medium2/x", "E"}}, "/medium/"),
-            "1 Datei(en) konnten nicht kopiert werden:\n\n/medium2/x: E");
+  EXPECT_TRUE(same(core::copyFailureMessage({{"/medium2/x", "E"}}, "/medium/"),
+                   M{"/medium2/x: E", "1 Datei konnte nicht kopiert werden."}));
   std::vector<core::CopyFailure> many;
   for (int i = 1; i <= 8; ++i) many.push_back({"/m/f" + std::to_string(i), "E"});
-  EXPECT_EQ(core::copyFailureText(many, "/m", 3),
-            "8 Datei(en) konnten nicht kopiert werden:\n\nf1: E\nf2: E\nf3: E\nund 5 weitere");
+  EXPECT_TRUE(same(core::copyFailureMessage(many, "/m", 3),
+                   M{"f1: E\nf2: E\nf3: E\nund 5 weitere", "8 Dateien konnten nicht kopiert werden."}));
 }
 
 }  // namespace

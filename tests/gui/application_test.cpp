@@ -9,9 +9,33 @@
 #include "gui/error_box.h"
 #include "modal_answer.h"
 #include "widget_test_support.h"
+#include "x11_probe.h"
 
 namespace tavilo::gui {
 namespace {
+
+TEST(WindowTitle, LegacyPropertiesHoldLatin1OrCompoundTextAfterShowAndEveryChange) {
+  Application::instance();
+  Fl_Double_Window window(200, 100, "Info über Tavilo");
+  window.show();
+  const auto titleIs = [&](const char* type, const std::string& utf8) {
+    const test::TextPropertyInfo name = test::legacyTitle(window);
+    return name.type == type && name.utf8 == utf8 && test::legacyTitle(window, true).utf8 == utf8;
+  };
+  // Handles the program's events until the title reads as wanted (the rewrite
+  // follows FLTK's own write as an event), at most 10 s.
+  const auto waitTitle = [&](const char* type, const std::string& utf8) {
+    for (int i = 0; i < 1000 && !titleIs(type, utf8); ++i) Fl::wait(0.01);
+    return titleIs(type, utf8);
+  };
+  EXPECT_TRUE(waitTitle("STRING", "Info über Tavilo"));
+  EXPECT_EQ(test::legacyTitle(window).bytes, "Info \xfc" "ber Tavilo") << "one Latin-1 byte for the ü";
+  window.label("Kopieren → Größe");  // the arrow is not Latin-1
+  EXPECT_TRUE(waitTitle("COMPOUND_TEXT", "Kopieren → Größe")) << test::legacyTitle(window).type;
+  window.label("Image: shot1.jpg");
+  EXPECT_TRUE(waitTitle("STRING", "Image: shot1.jpg"));
+  window.hide();
+}
 
 TEST(ErrorBoxText, FullStopAfterCharactersBeyondTheDot) {
   struct Case { const char* message; const char* shown; };

@@ -1,6 +1,8 @@
 #include "gui/widgets/flat_button.h"
 
+#include "gui/application.h"
 #include "gui/system_colors.h"
+#include "modal_answer.h"
 #include "widget_test_support.h"
 
 #include <FL/Fl.H>
@@ -52,6 +54,32 @@ TEST_F(FlatButtonPixels, TransparentFocusedPressedAndBack) {
   sendMouse(*win_, FL_MOVE, 10, 10);  // off the button
   EXPECT_EQ(button_->CurrentLook(), TFlatButton::Look::Normal);
   EXPECT_EQ(Capture::hex(face()), Capture::hex(kBackground)) << "what lies behind shows again";
+}
+
+TEST_F(FlatButtonPixels, TheHoverLightGoesWhileTheDialogItOpenedIsShownAndAfter) {
+  win_->show();
+  Fl_Double_Window dialog(100, 50, "Frage");
+  dialog.end();
+  TFlatButton::Look during = TFlatButton::Look::Down;
+  button_->OnClick([&] {
+    answerNextModal([&](Fl_Window& w) {
+      during = button_->CurrentLook();
+      // The mouse went to the dialog and ends up off the button.
+      Fl::e_x_root = win_->x() + 10;
+      Fl::e_y_root = win_->y() + 10;
+      w.hide();
+    });
+    Application::instance().showModal(dialog);
+  });
+  sendMouse(*win_, FL_MOVE, 60, 30);
+  ASSERT_EQ(button_->CurrentLook(), TFlatButton::Look::Focused);
+  sendMouse(*win_, FL_PUSH, 60, 30);
+  sendMouse(*win_, FL_RELEASE, 60, 30);
+  EXPECT_EQ(during, TFlatButton::Look::Normal) << "no second lit button beside the dialog's";
+  EXPECT_EQ(button_->CurrentLook(), TFlatButton::Look::Normal);
+  EXPECT_EQ(Capture::hex(face()), Capture::hex(kBackground));
+  sendMouse(*win_, FL_MOVE, 61, 30);
+  EXPECT_EQ(button_->CurrentLook(), TFlatButton::Look::Focused) << "back with the mouse";
 }
 
 TEST_F(FlatButtonPixels, DraggingOffWhilePressedCancelsTheClick) {

@@ -206,8 +206,14 @@ TEST_F(PathDlg, TheNewFolderButtonIsEnabledWhileTheEditDiffersFromTheLabel) {
     steps.push_back(state(f, "typed"));
     type(f, f.Label2->Caption());
     steps.push_back(state(f, "edit = label"));
+    type(f, f.Label2->Caption() + "Neu");
+    f.btnNewFolder->do_callback();
+    steps.push_back(state(f, "created"));
+    f.FormActivate();
+    steps.push_back(state(f, "activated again"));
   });
-  EXPECT_EQ(steps, (std::vector<std::string>{"shown-", "folder change+", "edit = label-", "typed+", "edit = label-"}));
+  EXPECT_EQ(steps, (std::vector<std::string>{"shown+", "folder change+", "edit = label-", "typed+", "edit = label-",
+                                             "created+", "activated again+"}));
 }
 
 TEST_F(PathDlg, AnEmptyPathGivesTheErrorAndTheWindowStaysOpen) {

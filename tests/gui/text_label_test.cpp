@@ -4,6 +4,7 @@
 #include "gui/widgets/label3d.h"
 #include "widget_test_support.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <gtest/gtest.h>
 
@@ -51,6 +52,24 @@ TEST_F(LabelPixels, CaptionsAreDrawnCharacterForCharacter) {
   for (const auto& c : cases)
     EXPECT_EQ(firstDifference(shotOfLabel(c.caption, c.accel), shotOfRaw(c.drawn)), "")
         << "caption \"" << c.caption << "\" accel " << c.accel;
+}
+
+TEST(TextLabel, ALabelWithABubbleHintTakesThePointerAndLetsClicksThrough) {
+  auto win = makeWindow(200, 60, kBackground);
+  auto* plain = new TTextLabel(5, 5, 60, 20);
+  plain->Caption("ohne");
+  auto* hinted = new TTextLabel(100, 5, 60, 20);
+  hinted->Caption("Start");
+  hinted->tooltip("Start-Ordner");
+  win->end();
+  win->show();
+  sendMouse(*win, FL_MOVE, 110, 10);
+  EXPECT_EQ(Fl::belowmouse(), hinted) << "FLTK shows the bubble of the widget below the mouse";
+  sendMouse(*win, FL_MOVE, 10, 10);
+  EXPECT_NE(Fl::belowmouse(), plain);
+  sendMouse(*win, FL_PUSH, 110, 10);
+  EXPECT_NE(Fl::pushed(), hinted);
+  sendMouse(*win, FL_RELEASE, 110, 10);
 }
 
 TEST_F(LabelPixels, FltksOwnLabelWouldHaveDrawnASymbol) {

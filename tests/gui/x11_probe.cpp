@@ -12,6 +12,27 @@
 
 namespace tavilo::gui::test {
 
+TextPropertyInfo legacyTitle(Fl_Window& window, bool icon) {
+  TextPropertyInfo info;
+  if (!window.shown()) return info;
+  XSync(fl_display, False);
+  XTextProperty text{};
+  if (!XGetTextProperty(fl_display, fl_xid(&window), &text, icon ? XA_WM_ICON_NAME : XA_WM_NAME)) return info;
+  if (char* name = XGetAtomName(fl_display, text.encoding)) {
+    info.type = name;
+    XFree(name);
+  }
+  info.bytes.assign(reinterpret_cast<const char*>(text.value), text.nitems);
+  char** list = nullptr;
+  int count = 0;
+  if (Xutf8TextPropertyToTextList(fl_display, &text, &list, &count) >= Success && list) {
+    if (count > 0) info.utf8 = list[0];
+    XFreeStringList(list);
+  }
+  XFree(text.value);
+  return info;
+}
+
 ShapeInfo boundingShape(Fl_Window& window) {
   ShapeInfo info;
   if (!window.shown()) return info;

@@ -3,6 +3,8 @@
 #ifndef TAVILO_TESTS_GUI_X11_PROBE_H
 #define TAVILO_TESTS_GUI_X11_PROBE_H
 
+#include <string>
+
 class Fl_Window;
 
 namespace tavilo::gui::test {
@@ -13,6 +15,14 @@ struct ShapeInfo {
   int middleRowLeft = 0, middleRowRight = 0;  // [left, right) of the middle row
 };
 ShapeInfo boundingShape(Fl_Window& window);
+
+// A legacy text property of a shown window (WM_NAME or, with `icon`,
+// WM_ICON_NAME) as stored: its type's name, its bytes, and its text read
+// back into UTF-8 the way window managers read it.
+struct TextPropertyInfo {
+  std::string type, bytes, utf8;
+};
+TextPropertyInfo legacyTitle(Fl_Window& window, bool icon = false);
 
 // Whether the window asks the window manager for no decorations.
 bool undecorated(Fl_Window& window);

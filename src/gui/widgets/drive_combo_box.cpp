@@ -91,4 +91,9 @@ void TDriveComboBox::choose(int index) {
   if (!ready && dirList_ && drive_ == drive) Drive(dirList_->Directory());
 }
 
+int TDriveComboBox::handle(int event) {
+  const int cursor = event == FL_ENTER || event == FL_LEAVE ? mouse_.handle(*this, event) : 0;
+  return Fl_Choice::handle(event) | cursor;
+}
+
 }  // namespace tavilo::gui

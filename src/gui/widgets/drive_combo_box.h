@@ -11,6 +11,7 @@
 #define TAVILO_GUI_WIDGETS_DRIVE_COMBO_BOX_H
 
 #include "gui/fonts.h"
+#include "gui/widgets/mouse_events.h"
 #include "gui/widgets/plain_menu_items.h"
 
 #include <FL/Fl_Choice.H>
@@ -53,6 +54,12 @@ class TDriveComboBox : public Fl_Choice {
 
   void OnChange(std::function<void()> h) { onChange_ = std::move(h); }
 
+  // The mouse cursor while the pointer is over the selector.
+  Fl_Cursor Cursor() const { return mouse_.cursor(); }
+  void Cursor(Fl_Cursor c) { mouse_.cursor(c); }
+
+  int handle(int event) override;
+
  private:
   friend class TDirectoryListBox;
   static void picked(Fl_Widget* w, void* self);
@@ -64,6 +71,7 @@ class TDriveComboBox : public Fl_Choice {
   FontSpec font_;
   TDirectoryListBox* dirList_ = nullptr;
   std::function<void()> onChange_;
+  MouseEvents mouse_;
 };
 
 }  // namespace tavilo::gui

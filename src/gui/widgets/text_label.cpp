@@ -88,7 +88,13 @@ void TTextLabel::resize(int x, int y, int w, int h) {
   changed();
 }
 
-int TTextLabel::handle(int event) { return mouse_.handle(*this, event); }
+int TTextLabel::handle(int event) {
+  const int taken = mouse_.handle(*this, event);
+  // A label with a bubble hint takes the pointer, so that FLTK shows the bubble;
+  // buttons still pass through.
+  if (!taken && tooltip() && (event == FL_ENTER || event == FL_MOVE)) return 1;
+  return taken;
+}
 
 void TTextLabel::drawText(const CaptionBlock& block, int x, int y, int boxWidth) {
   if (active_r())
