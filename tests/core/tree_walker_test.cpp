@@ -119,10 +119,11 @@ TEST_F(WalkerTree, ALinkSwappedInForASubFolderDuringTheDeletionIsNotFollowed) {
   EXPECT_EQ(readFile("Sub-weg/b.txt"), "b");
 }
 
-// Removed after the n-th listing: before its own listing, after it, and after
-// the listing of the folder behind it, when its files are already listed.
+// Removed after the n-th listing: before its own listing, after it, after
+// the listing of the folder behind it, when its files are already listed, and
+// (6) while the folders are removed, after its own listing there.
 TEST_F(WalkerTree, AVanishingSubFolderCountsAsDeletedWithoutAMessage) {
-  for (int vanishAfter : {1, 2, 3}) {
+  for (int vanishAfter : {1, 2, 3, 6}) {
     for (const char* f : {"baum/a.txt", "baum/Sub/1.txt", "baum/Sub/2.txt", "baum/Sub/3.txt", "baum/Z/z.txt"})
       writeFile(f, f);
     ListingHook vanish([&](int listing) {
