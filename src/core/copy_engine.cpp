@@ -59,7 +59,7 @@ std::string CopyResult::reason() const {
 }
 
 CopyResult copyFileBetween(const pf::Folder& from, const std::string& fromName, const pf::Folder& to,
-                           const std::string& toName, const ByteProgressFn& progress) {
+                           const std::string& toName, const ByteProgressFn& progress, pf::FileSystem& fileSystem) {
   using Step = CopyResult::Step;
   pf::File source = from.openFile(fromName);
   if (!source.isOpen()) return failure(Step::Source, source.error());
@@ -82,8 +82,9 @@ CopyResult copyFileBetween(const pf::Folder& from, const std::string& fromName, 
   std::size_t piece = kFirstPiece;
   for (;;) {
     const auto start = std::chrono::steady_clock::now();
-    const std::int64_t n = source.copyTo(temp, piece);
-    if (n < 0) return failure(Step::Transfer, source.error());
+    pf::SystemError error;
+    const std::int64_t n = fileSystem.transfer(source, temp, piece, error);
+    if (n < 0) return failure(Step::Transfer, error);
     if (n == 0) break;  // the end as it is now, whatever the size was at the start
     done += static_cast<std::uint64_t>(n);
     const auto took = std::chrono::steady_clock::now() - start;
@@ -97,19 +98,23 @@ CopyResult copyFileBetween(const pf::Folder& from, const std::string& fromName, 
   }
   CopyResult result;
   result.timeNotSet = !temp.setModificationTime(status.modified);
-  if (!staged.commit(toName)) return failure(staged.closeFailed() ? Step::Close : Step::Rename, staged.error());
+  pf::SystemError error;
+  bool closeFailed = false;
+  if (!fileSystem.commit(staged, toName, error, closeFailed))
+    return failure(closeFailed ? Step::Close : Step::Rename, error);
   result.status = CopyResult::Status::Done;
   return result;
 }
 
-CopyResult copyFileTo(const std::string& source, const std::string& target, const ByteProgressFn& progress) {
+CopyResult copyFileTo(const std::string& source, const std::string& target, const ByteProgressFn& progress,
+                      pf::FileSystem& fileSystem) {
   using Step = CopyResult::Step;
   const pf::PathPlace from = pf::placeOf(source);
   if (!from.folder.isOpen())
     return failure(Step::Source, from.name.empty() ? pf::ErrorKind::IsFolder : from.folder.error());
   const pf::PathPlace to = pf::placeOf(target);
   if (!to.folder.isOpen()) return failure(Step::Create, to.name.empty() ? pf::ErrorKind::IsFolder : to.folder.error());
-  return copyFileBetween(from.folder, from.name, to.folder, to.name, progress);
+  return copyFileBetween(from.folder, from.name, to.folder, to.name, progress, fileSystem);
 }
 
 }  // namespace tavilo::core

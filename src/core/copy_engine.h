@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/file_system.h"
 #include "platform/platform.h"
 
 namespace tavilo::core {
@@ -39,9 +40,11 @@ std::string copyErrorText(const platform::SystemError& error);
 
 // Copies `fromName` of `from` over `toName` of `to`.
 CopyResult copyFileBetween(const platform::Folder& from, const std::string& fromName, const platform::Folder& to,
-                           const std::string& toName, const ByteProgressFn& progress = {});
+                           const std::string& toName, const ByteProgressFn& progress = {},
+                           platform::FileSystem& fileSystem = platform::systemFileSystem());
 // The same by paths of any length (relative ones against the current folder).
-CopyResult copyFileTo(const std::string& source, const std::string& target, const ByteProgressFn& progress = {});
+CopyResult copyFileTo(const std::string& source, const std::string& target, const ByteProgressFn& progress = {},
+                      platform::FileSystem& fileSystem = platform::systemFileSystem());
 
 }  // namespace tavilo::core
 

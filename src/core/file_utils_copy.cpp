@@ -26,29 +26,29 @@ bool writeFailure(pf::ErrorKind kind) {
 }
 
 // The copy routines' common end: "Fehler" when the time could not be set.
-CopyResult copied(const std::string& source, const std::string& target) {
-  const CopyResult result = copyFileTo(source, target);
+CopyResult copied(const std::string& source, const std::string& target, pf::FileSystem& fileSystem) {
+  const CopyResult result = copyFileTo(source, target, {}, fileSystem);
   if (result.timeNotSet) plainMessageBox("Fehler");
   return result;
 }
 
 }  // namespace
 
-bool CopyFileBuffered(const std::string& source, const std::string& target) {
+bool CopyFileBuffered(const std::string& source, const std::string& target, pf::FileSystem& fileSystem) {
   std::string t = pf::absolutePath(target);
   if (t.empty()) return false;  // relative, and the current folder cannot be read
   const pf::FileStatus existing = statusOf(t);
   if (existing.isFolder || !existing.valid) t = joinPath(t, pathName(source));
-  return copied(source, collapseSeparators(t)).done();
+  return copied(source, collapseSeparators(t), fileSystem).done();
 }
 
-bool CopyFileStreamed(const std::string& source, const std::string& target) {
+bool CopyFileStreamed(const std::string& source, const std::string& target, pf::FileSystem& fileSystem) {
   using Step = CopyResult::Step;
   const std::string t = pf::absolutePath(target);
   if (t.empty()) throw Error(formatMessage("Die Datei %s kann nicht erstellt werden", target));
   const std::string folder = ExtractFilePathLower(t);
   if (!FolderExists(folder)) pf::createFolders(folder);
-  const CopyResult result = copied(source, t);
+  const CopyResult result = copied(source, t, fileSystem);
   switch (result.step) {
     case Step::None: return true;
     case Step::Source:

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 
+#include "platform/file_system.h"
 #include "platform/platform.h"
 
 namespace tavilo::core {
@@ -21,13 +22,16 @@ inline constexpr std::size_t CopyBufferSize = 16384;
 // regular file, source and target are one file, or a read, write, close or
 // the rename fails. A source that changes size is copied to its end. A
 // relative target when the current folder cannot be read is a failure.
-bool CopyFileBuffered(const std::string& source, const std::string& target);
+// Reads, writes and the final naming go through `fileSystem`.
+bool CopyFileBuffered(const std::string& source, const std::string& target,
+                      platform::FileSystem& fileSystem = platform::systemFileSystem());
 
 // Copies `source` to the file `target`, creating the target's folder with its
 // parents when missing. False when the source cannot be opened (or is not a
 // regular file, or is the target itself); throws core::Error when the target
 // cannot be created or written, or the source cannot be read.
-bool CopyFileStreamed(const std::string& source, const std::string& target);
+bool CopyFileStreamed(const std::string& source, const std::string& target,
+                      platform::FileSystem& fileSystem = platform::systemFileSystem());
 
 // The modification time (links followed); invalid when stat fails.
 platform::FileTime GetFileDate(const std::string& path);

@@ -21,28 +21,38 @@ void folderNotRemoved(const std::string& shown) {
 // Deletes every file below the start; one message for each that stays.
 class FileRemover : public WalkVisitor {
  public:
+  explicit FileRemover(pf::FileSystem& fs) : fs_(fs) {}
   WalkStep file(const WalkFolder& in, const pf::DirEntry& entry) override {
-    if (!in.folder.removeFile(entry.name) && in.folder.error().kind() != pf::ErrorKind::NotFound)
+    pf::SystemError error;
+    if (!fs_.removeFile(in.folder, entry.name, error) && error.kind() != pf::ErrorKind::NotFound)
       MyMessageBox(mtError, "", "Kann Datei nicht löschen.\n\n" + upperAscii(AddBackslash(in.path) + entry.name),
                    "", mbOK);
     return WalkStep::Go;
   }
+
+ private:
+  pf::FileSystem& fs_;
 };
 
 // Removes the sub-folders, each after its own; stops at the first that stays.
 class FolderRemover : public WalkVisitor {
  public:
+  explicit FolderRemover(pf::FileSystem& fs) : fs_(fs) {}
   WalkStep leave(const WalkFolder& in, const std::string& name) override {
-    if (in.folder.removeFolder(name) || in.folder.error().kind() == pf::ErrorKind::NotFound) return WalkStep::Go;
+    pf::SystemError error;
+    if (fs_.removeFolder(in.folder, name, error) || error.kind() == pf::ErrorKind::NotFound) return WalkStep::Go;
     failed = true;
     return WalkStep::Stop;
   }
   bool failed = false;
+
+ private:
+  pf::FileSystem& fs_;
 };
 
 }  // namespace
 
-bool DeleteFolder(const std::string& path, bool confirm) {
+bool DeleteFolder(const std::string& path, bool confirm, pf::FileSystem& fileSystem) {
   // An empty path would mean the current folder.
   if (path.empty()) return false;
   const std::string shown = upperAscii(path);
@@ -86,7 +96,8 @@ bool DeleteFolder(const std::string& path, bool confirm) {
   // one file that stays does not keep the other branches.
   WalkOptions files;
   files.makeWritable = true;
-  FileRemover fileRemover;
+  files.fileSystem = &fileSystem;
+  FileRemover fileRemover(fileSystem);
   if (walkTree(std::move(start), root, fileRemover, files) != WalkEnd::Done) {
     folderNotRemoved(shown);
     return false;
@@ -98,7 +109,8 @@ bool DeleteFolder(const std::string& path, bool confirm) {
   }
   WalkOptions folders;
   folders.subFoldersLastFirst = true;
-  FolderRemover folderRemover;
+  folders.fileSystem = &fileSystem;
+  FolderRemover folderRemover(fileSystem);
   if (walkTree(std::move(again), root, folderRemover, folders) != WalkEnd::Done || folderRemover.failed ||
       (!place.folder.removeFolder(place.name) && place.folder.error().kind() != pf::ErrorKind::NotFound)) {
     folderNotRemoved(shown);

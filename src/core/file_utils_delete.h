@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/file_system.h"
+
 namespace tavilo::core {
 
 // Deletes `path` with every file and sub-folder below it; with `confirm` only
@@ -14,7 +16,9 @@ namespace tavilo::core {
 // reported and passed over; the first folder that cannot be removed is
 // reported and ends the deletion. The current folder moves to the folder's
 // parent. Returns whether the folder is gone.
-bool DeleteFolder(const std::string& path, bool confirm);
+// Every listing and removal below the folder goes through `fileSystem`.
+bool DeleteFolder(const std::string& path, bool confirm,
+                  platform::FileSystem& fileSystem = platform::systemFileSystem());
 
 }  // namespace tavilo::core
 

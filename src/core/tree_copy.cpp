@@ -33,8 +33,9 @@ class Counter : public WalkVisitor {
 // Walks the source and keeps a stack of target folders level with it.
 class Copier : public WalkVisitor {
  public:
-  Copier(pf::Folder target, const TreeCopyPlan& plan, const TreeProgressFn& progress, TreeCopyResult& result)
-      : targets_(std::move(target)), progress_(progress), result_(result) {
+  Copier(pf::Folder target, const TreeCopyPlan& plan, const TreeProgressFn& progress, TreeCopyResult& result,
+         pf::FileSystem& fs)
+      : targets_(std::move(target)), progress_(progress), result_(result), fs_(fs) {
     state_.filesTotal = plan.files;
   }
 
@@ -50,7 +51,7 @@ class Copier : public WalkVisitor {
         return progress_(state_);
       };
     }
-    const CopyResult r = copyFileBetween(in.folder, entry.name, targets_.top(), entry.name, bytes);
+    const CopyResult r = copyFileBetween(in.folder, entry.name, targets_.top(), entry.name, bytes, fs_);
     if (r.status == CopyResult::Status::Stopped) return stop();
     ++state_.filesDone;
     if (r.done()) ++result_.copied;
@@ -86,18 +87,21 @@ class Copier : public WalkVisitor {
   FolderStack targets_;
   const TreeProgressFn& progress_;
   TreeCopyResult& result_;
+  pf::FileSystem& fs_;
   TreeCopyProgress state_;
 };
 
 }  // namespace
 
-TreeCopyPlan planTreeCopy(const std::string& source, const std::string& target, const CountProgressFn& progress) {
+TreeCopyPlan planTreeCopy(const std::string& source, const std::string& target, const CountProgressFn& progress,
+                          pf::FileSystem& fileSystem) {
   TreeCopyPlan plan;
   plan.source = source;
   plan.target = target;
   Counter counter(progress);
   WalkOptions options;
   options.leaveOut = identityOf(target);
+  options.fileSystem = &fileSystem;
   const WalkEnd end = walkTree(source, counter, options);
   plan.sourceFound = end != WalkEnd::NoStart;
   plan.stopped = end == WalkEnd::Stopped;
@@ -105,7 +109,7 @@ TreeCopyPlan planTreeCopy(const std::string& source, const std::string& target, 
   return plan;
 }
 
-TreeCopyResult runTreeCopy(const TreeCopyPlan& plan, const TreeProgressFn& progress) {
+TreeCopyResult runTreeCopy(const TreeCopyPlan& plan, const TreeProgressFn& progress, pf::FileSystem& fileSystem) {
   TreeCopyResult result;
   pf::Folder source = pf::Folder::open(plan.source);
   if (!source.isOpen()) {
@@ -120,7 +124,8 @@ TreeCopyResult runTreeCopy(const TreeCopyPlan& plan, const TreeProgressFn& progr
   }
   WalkOptions options;
   options.leaveOut = target.identity();
-  Copier copier(std::move(target), plan, progress, result);
+  options.fileSystem = &fileSystem;
+  Copier copier(std::move(target), plan, progress, result, fileSystem);
   if (walkTree(std::move(source), plan.source, copier, options) == WalkEnd::LostParent)
     result.failures.push_back({plan.source, copyErrorText(pf::ErrorKind::NotFound)});
   return result;

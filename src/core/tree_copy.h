@@ -27,7 +27,8 @@ struct TreeCopyPlan {
 // Called once per folder while counting, with the files found so far.
 using CountProgressFn = std::function<CopyFlow(std::size_t filesSoFar)>;
 TreeCopyPlan planTreeCopy(const std::string& source, const std::string& target,
-                          const CountProgressFn& progress = {});
+                          const CountProgressFn& progress = {},
+                          platform::FileSystem& fileSystem = platform::systemFileSystem());
 
 struct TreeCopyProgress {
   std::size_t filesDone = 0;   // files finished (copied or failed) before this one
@@ -53,7 +54,8 @@ struct TreeCopyResult {
 };
 // Makes the plan's target with its parents, then copies. A source that cannot
 // be read, or a target that cannot be made, is the only failure listed.
-TreeCopyResult runTreeCopy(const TreeCopyPlan& plan, const TreeProgressFn& progress = {});
+TreeCopyResult runTreeCopy(const TreeCopyPlan& plan, const TreeProgressFn& progress = {},
+                           platform::FileSystem& fileSystem = platform::systemFileSystem());
 
 }  // namespace tavilo::core
 

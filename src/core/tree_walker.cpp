@@ -34,7 +34,7 @@ class Walk {
         continue;
       }
       const std::string& name = frame.subs[frame.next++];
-      pf::Folder sub = stack_.top().openSub(name);
+      pf::Folder sub = options_.fileSystem->openSub(stack_.top(), name);
       // Gone, or a link or file now: nothing to enter. Unreadable: nothing found.
       if (!sub.isOpen() || !mounts_.sameMount(sub)) continue;
       if (options_.leaveOut.valid && sub.identity() == options_.leaveOut) continue;
@@ -63,7 +63,7 @@ class Walk {
   // sub-folders; false when the visitor stops.
   bool list() {
     if (options_.makeWritable) stack_.top().addOwnerWrite();
-    std::vector<pf::DirEntry> entries = stack_.top().list();
+    std::vector<pf::DirEntry> entries = options_.fileSystem->list(stack_.top());
     Frame frame;
     frame.pathLength = path_.size();
     for (const pf::DirEntry& e : entries) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_system.h"
 #include "platform/platform.h"
 
 namespace tavilo::core {
@@ -43,6 +44,8 @@ struct WalkOptions {
   bool makeWritable = false;         // owner write and search on each folder before listing
   platform::FileIdentity leaveOut;   // a folder that is never entered (when valid)
   bool useMountIds = true;           // false: device number and mountinfo (for tests)
+  // Lists and opens the folders; never null.
+  platform::FileSystem* fileSystem = &platform::systemFileSystem();
 };
 
 enum class WalkEnd {

@@ -6,7 +6,6 @@
 #define TAVILO_PLATFORM_FOLDER_H
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -127,10 +126,6 @@ class MountGuard {
   std::uint64_t device_ = 0;
   std::vector<std::pair<std::uint64_t, std::uint64_t>> mountRoots_;  // device, inode
 };
-
-// Test seam: runs after every listing of a Folder, before the walker acts on
-// the entries (to change the tree in that moment). Empty: nothing runs.
-void setAfterListingHook(std::function<void()> hook);
 
 }  // namespace tavilo::platform
 

@@ -16,6 +16,7 @@
 #include "core/tree_copy.h"
 #include "core/tree_walker.h"
 #include "core/text.h"
+#include "platform/file_system.h"
 #include "platform/platform.h"
 #include "support/as_user.h"
 #include "support/message_recorder.h"
@@ -32,15 +33,19 @@ ShownMessage folderMessage(const std::string& path) {
   return {core::mtError, "", "Kann Ordner \n\n" + core::upperAscii(path), "nicht löschen.", core::mbOK};
 }
 
-// Runs `hook` after the listings it is plugged in for.
-class ListingHook {
+// A file system that runs `hook` after each listing, before the walker acts
+// on the entries: the moment to change the tree under it.
+class ListingHook : public pf::FileSystemWrapper {
  public:
-  explicit ListingHook(std::function<void(int listing)> hook) {
-    pf::setAfterListingHook([this, hook] { hook(++listings_); });
+  explicit ListingHook(std::function<void(int listing)> hook) : hook_(std::move(hook)) {}
+  std::vector<pf::DirEntry> list(const pf::Folder& folder) override {
+    std::vector<pf::DirEntry> entries = FileSystemWrapper::list(folder);
+    hook_(++listings_);
+    return entries;
   }
-  ~ListingHook() { pf::setAfterListingHook({}); }
 
  private:
+  std::function<void(int listing)> hook_;
   int listings_ = 0;
 };
 
@@ -102,29 +107,30 @@ TEST_F(WalkerTree, ALinkSwappedInForASubFolderDuringTheDeletionIsNotFollowed) {
   writeFile("baum/Sub/b.txt", "b");
   writeFile("draussen/b.txt", "bleibt");
   writeFile("draussen/tief/c.txt", "bleibt auch");
-  const ListingHook swap([&](int listing) {
+  ListingHook swap([&](int listing) {
     if (listing != 1) return;  // right after the tree's own listing
     ASSERT_EQ(::rename(path("baum/Sub").c_str(), path("Sub-weg").c_str()), 0);
     ASSERT_EQ(::symlink(path("draussen").c_str(), path("baum/Sub").c_str()), 0);
   });
   MessageRecorder rec;
-  core::DeleteFolder(path("baum"), false);
+  core::DeleteFolder(path("baum"), false, swap);
   EXPECT_EQ(readFile("draussen/b.txt"), "bleibt");
   EXPECT_EQ(readFile("draussen/tief/c.txt"), "bleibt auch");
   EXPECT_EQ(readFile("Sub-weg/b.txt"), "b");
 }
 
-// Removed after the n-th listing: before its own listing, after it, and after
-// the listing of the folder behind it, when its files are already listed.
+// Removed after the n-th listing: before its own listing, after it, after
+// the listing of the folder behind it, when its files are already listed, and
+// (6) while the folders are removed, after its own listing there.
 TEST_F(WalkerTree, AVanishingSubFolderCountsAsDeletedWithoutAMessage) {
-  for (int vanishAfter : {1, 2, 3}) {
+  for (int vanishAfter : {1, 2, 3, 6}) {
     for (const char* f : {"baum/a.txt", "baum/Sub/1.txt", "baum/Sub/2.txt", "baum/Sub/3.txt", "baum/Z/z.txt"})
       writeFile(f, f);
-    const ListingHook vanish([&](int listing) {
+    ListingHook vanish([&](int listing) {
       if (listing == vanishAfter) tavilo::testing::removeTreeForcibly(path("baum/Sub"));
     });
     MessageRecorder rec;
-    EXPECT_TRUE(core::DeleteFolder(path("baum"), false)) << "vanished after listing " << vanishAfter;
+    EXPECT_TRUE(core::DeleteFolder(path("baum"), false, vanish)) << "vanished after listing " << vanishAfter;
     EXPECT_TRUE(rec.messages.empty()) << "vanished after listing " << vanishAfter << ": " << rec.messages.size()
                                       << " messages, the first " << rec.messages.front();
     EXPECT_FALSE(exists("baum")) << "vanished after listing " << vanishAfter;

@@ -27,11 +27,6 @@ namespace {
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
-std::function<void()>& afterListingHook() {
-  static std::function<void()> hook;
-  return hook;
-}
-
 int openAt(int dir, const char* name, int flags, mode_t mode = 0) {
   int fd;
   do {
@@ -88,8 +83,6 @@ std::string uniqueName() {
 }
 
 }  // namespace
-
-void setAfterListingHook(std::function<void()> hook) { afterListingHook() = std::move(hook); }
 
 Folder::~Folder() {
   if (fd_ >= 0) ::close(fd_);
@@ -162,7 +155,6 @@ std::vector<DirEntry> Folder::list() const {
   ::closedir(d);
   std::sort(out.begin(), out.end(),
             [](const DirEntry& a, const DirEntry& b) { return lessIgnoringAsciiCase(a.name, b.name); });
-  if (afterListingHook()) afterListingHook()();
   return out;
 }
 
