@@ -17,9 +17,9 @@
 #include <fstream>
 #include <string>
 
-#include "core/catalogue.h"
 #include "core/ini/config_file.h"
 #include "core/ini/ini_writer.h"
+#include "core/menu/catalogue.h"
 
 namespace fs = std::filesystem;
 namespace core = tavilo::core;

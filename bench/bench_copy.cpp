@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "bench_contest.h"
-#include "core/copy_engine.h"
-#include "core/tree_copy.h"
+#include "core/files/copy_engine.h"
+#include "core/files/tree_copy.h"
 
 namespace fs = std::filesystem;
 namespace core = tavilo::core;

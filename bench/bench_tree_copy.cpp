@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "bench_contest.h"
-#include "core/tree_copy.h"
+#include "core/files/tree_copy.h"
 
 namespace fs = std::filesystem;
 namespace core = tavilo::core;

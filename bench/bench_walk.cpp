@@ -10,8 +10,8 @@
 #include <filesystem>
 
 #include "bench_contest.h"
-#include "core/file_utils_delete.h"
-#include "core/file_utils_search.h"
+#include "core/files/file_utils_delete.h"
+#include "core/files/file_utils_search.h"
 
 namespace fs = std::filesystem;
 namespace core = tavilo::core;

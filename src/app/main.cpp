@@ -3,7 +3,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Preferences.H>
 
-#include "core/catalogue.h"
+#include "core/menu/catalogue.h"
 #include "gui/application.h"
 #include "gui/copy_window.h"
 #include "gui/glyphs.h"

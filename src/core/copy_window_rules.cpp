@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/file_utils_paths.h"
+#include "core/files/file_utils_paths.h"
 
 namespace tavilo::core {
 

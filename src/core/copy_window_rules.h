@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/tree_copy.h"
+#include "core/files/tree_copy.h"
 
 namespace tavilo::core {
 

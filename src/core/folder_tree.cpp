@@ -1,7 +1,7 @@
 #include "core/folder_tree.h"
 
 #include "core/error.h"
-#include "core/file_utils_paths.h"
+#include "core/files/file_utils_paths.h"
 #include "core/path.h"
 #include "platform/platform.h"
 

@@ -1,6 +1,6 @@
 #include "core/picture_copy.h"
 
-#include "core/file_name.h"
+#include "core/files/file_name.h"
 
 namespace tavilo::core {
 

@@ -3,7 +3,7 @@
 #include <FL/Fl.H>
 
 #include "core/copy_window_rules.h"
-#include "core/file_utils_paths.h"
+#include "core/files/file_utils_paths.h"
 #include "core/folder_tree.h"
 #include "gui/application.h"
 #include "gui/glyphs.h"

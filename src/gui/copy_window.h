@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "core/menu_model.h"
-#include "core/tree_copy.h"
+#include "core/files/tree_copy.h"
+#include "core/menu/menu_model.h"
 #include "gui/my_msg_dlg.h"
 #include "gui/my_path_dlg.h"
 #include "gui/widgets/popup_menu.h"

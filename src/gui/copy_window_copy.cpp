@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <climits>
 
-#include "core/copy_engine.h"
 #include "core/copy_window_rules.h"
-#include "core/file_utils_paths.h"
+#include "core/files/copy_engine.h"
+#include "core/files/file_utils_paths.h"
 #include "core/user_messages.h"
 #include "gui/copy_window.h"
 #include "gui/widgets/check_box.h"

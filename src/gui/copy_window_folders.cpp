@@ -1,6 +1,6 @@
 // Moving through folders and the source selection of TfrmKopieren3: with the
 // check box set, every source file is shown selected.
-#include "core/file_utils_paths.h"
+#include "core/files/file_utils_paths.h"
 #include "gui/copy_window.h"
 #include "gui/widgets/check_box.h"
 #include "gui/widgets/directory_list_box.h"

@@ -3,9 +3,9 @@
 // counting files, and opening a file with the desktop's opener.
 #include <string>
 
-#include "core/file_utils_delete.h"
-#include "core/file_utils_paths.h"
-#include "core/file_utils_search.h"
+#include "core/files/file_utils_delete.h"
+#include "core/files/file_utils_paths.h"
+#include "core/files/file_utils_search.h"
 #include "gui/copy_window.h"
 #include "gui/widgets/directory_list_box.h"
 #include "gui/widgets/file_list_box.h"

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/file_name.h"
+#include "core/files/file_name.h"
 #include "core/text.h"
 #include "gui/glyphs/pixel_runs.h"
 #include "gui/glyphs/pixels.h"

@@ -4,8 +4,8 @@
 
 #include <exception>
 
-#include "core/file_name.h"
-#include "core/file_utils_copy.h"
+#include "core/files/file_name.h"
+#include "core/files/file_utils_copy.h"
 #include "core/picture_copy.h"
 #include "gui/application.h"
 #include "gui/glyphs.h"

@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "core/menu_model.h"
+#include "core/menu/menu_model.h"
 #include "gui/widgets/ag_open_dialog.h"
 #include "gui/widgets/popup_menu.h"
 

@@ -5,9 +5,9 @@
 #include <FL/Fl_Group.H>
 
 #include "core/ini/default_ini.h"
+#include "core/layout/window_placement.h"
 #include "core/version.h"
 #include "core/web_address.h"
-#include "core/window_placement.h"
 #include "gui/application.h"
 #include "gui/form_position.h"
 #include "gui/glyphs.h"

@@ -5,7 +5,7 @@
 #ifndef TAVILO_GUI_INFO_WINDOW_H
 #define TAVILO_GUI_INFO_WINDOW_H
 
-#include "core/menu_model.h"
+#include "core/menu/menu_model.h"
 #include "gui/message_window.h"
 
 class Fl_Box;

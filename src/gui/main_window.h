@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "core/ini/ini_document.h"
-#include "core/main_layout.h"
-#include "core/menu_model.h"
-#include "core/start_settings.h"
+#include "core/layout/main_layout.h"
+#include "core/menu/menu_model.h"
+#include "core/menu/start_settings.h"
 #include "gui/color.h"
 #include "gui/my_msg_dlg.h"
 #include "gui/widgets/flat_button.h"

@@ -2,7 +2,7 @@
 // window, opening the link, and showing the copy, info and image windows.
 #include <FL/Fl.H>
 
-#include "core/catalogue.h"
+#include "core/menu/catalogue.h"
 #include "gui/main_window.h"
 #include "platform/platform.h"
 

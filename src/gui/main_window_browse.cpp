@@ -1,9 +1,9 @@
 // TfrmMain's browsing: activation, choosing a group, choosing an entry.
 #include <FL/Fl.H>
 
-#include "core/catalogue.h"
 #include "core/error.h"
-#include "core/picture_fit.h"
+#include "core/layout/picture_fit.h"
+#include "core/menu/catalogue.h"
 #include "gui/application.h"
 #include "gui/main_window.h"
 #include "gui/no_picture.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/error.h"
-#include "core/geometry.h"
+#include "core/layout/geometry.h"
 #include "core/version.h"
 #include "gui/application.h"
 #include "gui/glyphs.h"

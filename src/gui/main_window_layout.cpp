@@ -3,8 +3,8 @@
 #include <FL/Fl_Image.H>
 
 #include "core/error.h"
-#include "core/main_layout.h"
-#include "core/start_settings.h"
+#include "core/layout/main_layout.h"
+#include "core/menu/start_settings.h"
 #include "gui/application.h"
 #include "gui/main_window.h"
 #include "gui/picture_loader.h"

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "core/message_layout.h"
+#include "core/layout/message_layout.h"
 #include "gui/message_window.h"
 
 namespace tavilo::gui {

@@ -6,7 +6,7 @@
 
 #include <FL/Fl_Double_Window.H>
 
-#include "core/caption_layout.h"
+#include "core/layout/caption_layout.h"
 #include "core/message_kinds.h"
 #include "gui/color.h"
 #include "gui/fonts.h"

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/layout/message_layout.h"
 #include "core/message_kinds.h"
-#include "core/message_layout.h"
 #include "gui/message_window.h"
 
 namespace tavilo::gui {

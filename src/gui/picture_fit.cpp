@@ -2,7 +2,7 @@
 
 #include <FL/Fl_Image.H>
 
-#include "core/picture_fit.h"
+#include "core/layout/picture_fit.h"
 #include "gui/picture_loader.h"
 
 namespace tavilo::gui {

@@ -1,5 +1,5 @@
-#include "core/catalogue.h"
 #include "core/ini/config_file.h"
+#include "core/menu/catalogue.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "core/error.h"
-#include "core/file_utils_copy.h"
+#include "core/files/file_utils_copy.h"
 #include "platform/file_system.h"
 #include "support/temp_tree.h"
 

@@ -1,7 +1,7 @@
 // Masks of the file lists and the filter selector's pairs.
 #include <gtest/gtest.h>
 
-#include "core/file_masks.h"
+#include "core/files/file_masks.h"
 
 namespace core = tavilo::core;
 

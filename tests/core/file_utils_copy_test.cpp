@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 #include "core/error.h"
-#include "core/file_utils_copy.h"
+#include "core/files/file_utils_copy.h"
 #include "platform/platform.h"
 #include "support/as_user.h"
 #include "support/message_recorder.h"

@@ -2,8 +2,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/file_utils_delete.h"
-#include "core/file_utils_search.h"
+#include "core/files/file_utils_delete.h"
+#include "core/files/file_utils_search.h"
 #include "core/text.h"
 #include "platform/platform.h"
 #include "support/as_user.h"

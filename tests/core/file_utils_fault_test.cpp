@@ -15,7 +15,7 @@
 #include <cstring>
 
 #include "core/error.h"
-#include "core/file_utils_copy.h"
+#include "core/files/file_utils_copy.h"
 #include "platform/platform.h"
 #include "support/temp_tree.h"
 

@@ -2,7 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/file_utils_paths.h"
+#include "core/files/file_utils_paths.h"
 #include "platform/platform.h"
 #include "support/as_user.h"
 #include "support/temp_tree.h"

@@ -1,7 +1,7 @@
 // Searches and counts: listing order, hidden entries, links, masks.
 #include <unistd.h>
 
-#include "core/file_utils_search.h"
+#include "core/files/file_utils_search.h"
 #include "platform/platform.h"
 #include "support/temp_tree.h"
 

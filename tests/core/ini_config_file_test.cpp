@@ -13,7 +13,7 @@
 #include "core/ini/config_file.h"
 #include "core/ini/default_ini.h"
 #include "core/ini/ini_document.h"
-#include "core/start_settings.h"
+#include "core/menu/start_settings.h"
 #include "platform/platform.h"
 #include "support/as_user.h"
 #include "support/temp_tree.h"

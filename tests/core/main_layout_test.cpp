@@ -1,6 +1,6 @@
-#include "core/main_layout.h"
+#include "core/layout/main_layout.h"
 
-#include "core/geometry.h"
+#include "core/layout/geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/picture_fit.h"
+#include "core/layout/picture_fit.h"
 
 #include <gtest/gtest.h>
 

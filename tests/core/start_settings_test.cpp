@@ -1,5 +1,5 @@
 // The start-up's reading of the configuration, from INI texts, with no window.
-#include "core/start_settings.h"
+#include "core/menu/start_settings.h"
 
 #include <gtest/gtest.h>
 

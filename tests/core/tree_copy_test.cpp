@@ -3,7 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/tree_copy.h"
+#include "core/files/tree_copy.h"
 #include "platform/platform.h"
 #include "support/message_recorder.h"
 #include "support/temp_tree.h"

@@ -10,11 +10,11 @@
 
 #include <cstdio>
 
-#include "core/file_utils_copy.h"
-#include "core/file_utils_delete.h"
-#include "core/file_utils_search.h"
-#include "core/tree_copy.h"
-#include "core/tree_walker.h"
+#include "core/files/file_utils_copy.h"
+#include "core/files/file_utils_delete.h"
+#include "core/files/file_utils_search.h"
+#include "core/files/tree_copy.h"
+#include "core/files/tree_walker.h"
 #include "core/text.h"
 #include "platform/file_system.h"
 #include "platform/platform.h"

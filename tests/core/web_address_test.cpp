@@ -1,8 +1,8 @@
 // The info window's link labels and its placement.
 #include <gtest/gtest.h>
 
+#include "core/layout/window_placement.h"
 #include "core/web_address.h"
-#include "core/window_placement.h"
 
 namespace core = tavilo::core;
 using core::WebProtocol;

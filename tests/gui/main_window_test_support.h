@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "core/main_layout.h"
+#include "core/layout/main_layout.h"
 #include "gui/main_window.h"
 
 namespace tavilo::gui::test {

@@ -2,11 +2,11 @@
 // entries without a section, and each entry as the menu shows and starts it.
 #include <set>
 
-#include "core/catalogue.h"
 #include "core/check/check_context.h"
 #include "core/copy_window_rules.h"
 #include "core/error.h"
 #include "core/ini/ini_number.h"
+#include "core/menu/catalogue.h"
 #include "core/picture/picture.h"
 #include "core/text.h"
 #include "platform/platform.h"

@@ -14,7 +14,7 @@
 #include "core/check/ini_index.h"
 #include "core/check/medium_check.h"
 #include "core/ini/ini_document.h"
-#include "core/start_settings.h"
+#include "core/menu/start_settings.h"
 
 namespace tavilo::core::check_detail {
 

@@ -2,9 +2,9 @@
 // pictures as its loader decodes them, programs as its launch starts them.
 #include <algorithm>
 
-#include "core/catalogue.h"
 #include "core/check/check_context.h"
 #include "core/error.h"
+#include "core/menu/catalogue.h"
 #include "core/picture/picture.h"
 #include "core/text.h"
 #include "platform/platform.h"

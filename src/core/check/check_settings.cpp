@@ -1,8 +1,8 @@
 // Findings about section Programm: the version, the colours that stop the
 // start-up, numbers and flags that read as 0, the logo and the stand-by picture.
-#include "core/catalogue.h"
 #include "core/check/check_context.h"
 #include "core/ini/ini_number.h"
+#include "core/menu/catalogue.h"
 #include "core/text.h"
 #include "core/version.h"
 

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "core/error.h"
-#include "core/file_name.h"
+#include "core/files/file_name.h"
 #include "core/picture/picture_internal.h"
 #include "core/text.h"
 #include "platform/platform.h"

@@ -5,8 +5,8 @@
 #include <FL/Fl_Menu_Button.H>
 #include <FL/fl_ask.H>
 
-#include "core/file_masks.h"
-#include "core/file_utils_paths.h"
+#include "core/files/file_masks.h"
+#include "core/files/file_utils_paths.h"
 #include "core/path.h"
 #include "gui/application.h"
 #include "platform/platform.h"

@@ -4,7 +4,7 @@
 #ifndef TAVILO_GUI_WIDGETS_CAPTION_PAINTER_H
 #define TAVILO_GUI_WIDGETS_CAPTION_PAINTER_H
 
-#include "core/caption_layout.h"
+#include "core/layout/caption_layout.h"
 #include "gui/color.h"
 #include "gui/fonts.h"
 

@@ -1,6 +1,6 @@
 #include "gui/widgets/file_list_box.h"
 
-#include "core/file_masks.h"
+#include "core/files/file_masks.h"
 #include "core/path.h"
 #include "gui/color.h"
 #include "gui/glyphs.h"

@@ -4,7 +4,7 @@
 #ifndef TAVILO_GUI_WIDGETS_FILTER_COMBO_BOX_H
 #define TAVILO_GUI_WIDGETS_FILTER_COMBO_BOX_H
 
-#include "core/file_masks.h"
+#include "core/files/file_masks.h"
 #include "gui/fonts.h"
 #include "gui/widgets/plain_menu_items.h"
 

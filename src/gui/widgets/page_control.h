@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/geometry.h"
+#include "core/layout/geometry.h"
 #include "gui/fonts.h"
 #include "gui/widgets/handler.h"
 

@@ -6,7 +6,7 @@
 
 #include <FL/Fl_Group.H>
 
-#include "core/geometry.h"
+#include "core/layout/geometry.h"
 #include "gui/color.h"
 
 namespace tavilo::gui {

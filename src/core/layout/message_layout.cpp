@@ -1,4 +1,4 @@
-#include "core/message_layout.h"
+#include "core/layout/message_layout.h"
 
 #include <algorithm>
 

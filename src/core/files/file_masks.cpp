@@ -1,6 +1,6 @@
-#include "core/file_masks.h"
+#include "core/files/file_masks.h"
 
-#include "core/file_utils_search.h"
+#include "core/files/file_utils_search.h"
 
 namespace tavilo::core {
 

@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string_view>
 
-#include "core/caption_layout.h"
+#include "core/layout/caption_layout.h"
 
 namespace tavilo::core {
 

@@ -1,6 +1,6 @@
-#include "core/catalogue.h"
+#include "core/menu/catalogue.h"
 
-#include "core/file_name.h"
+#include "core/files/file_name.h"
 #include "core/ini/ini_number.h"
 #include "core/text.h"
 #include "platform/platform.h"

@@ -1,4 +1,4 @@
-#include "core/file_name.h"
+#include "core/files/file_name.h"
 
 #include "core/path.h"
 

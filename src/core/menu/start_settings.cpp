@@ -1,11 +1,11 @@
-#include "core/start_settings.h"
+#include "core/menu/start_settings.h"
 
 #include <iterator>
 
-#include "core/catalogue.h"
-#include "core/copy_engine.h"
 #include "core/error.h"
-#include "core/file_name.h"
+#include "core/files/copy_engine.h"
+#include "core/files/file_name.h"
+#include "core/menu/catalogue.h"
 #include "core/text.h"
 #include "core/version.h"
 #include "platform/platform.h"

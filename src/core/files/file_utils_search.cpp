@@ -1,7 +1,7 @@
-#include "core/file_utils_search.h"
+#include "core/files/file_utils_search.h"
 
-#include "core/file_utils_paths.h"
-#include "core/tree_walker.h"
+#include "core/files/file_utils_paths.h"
+#include "core/files/tree_walker.h"
 #include "platform/ascii.h"
 #include "platform/platform.h"
 

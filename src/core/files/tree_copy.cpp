@@ -1,8 +1,8 @@
-#include "core/tree_copy.h"
+#include "core/files/tree_copy.h"
 
 
-#include "core/file_utils_paths.h"
-#include "core/tree_walker.h"
+#include "core/files/file_utils_paths.h"
+#include "core/files/tree_walker.h"
 #include "core/user_messages.h"
 
 namespace tavilo::core {

@@ -1,4 +1,4 @@
-#include "core/window_placement.h"
+#include "core/layout/window_placement.h"
 
 #include <algorithm>
 

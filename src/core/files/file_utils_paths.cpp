@@ -1,4 +1,4 @@
-#include "core/file_utils_paths.h"
+#include "core/files/file_utils_paths.h"
 
 #include "core/path.h"
 #include "platform/platform.h"

@@ -1,4 +1,4 @@
-#include "core/caption_layout.h"
+#include "core/layout/caption_layout.h"
 
 #include <algorithm>
 

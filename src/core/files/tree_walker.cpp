@@ -1,9 +1,9 @@
-#include "core/tree_walker.h"
+#include "core/files/tree_walker.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "core/file_utils_paths.h"
+#include "core/files/file_utils_paths.h"
 
 namespace tavilo::core {
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "core/geometry.h"
+#include "core/layout/geometry.h"
 
 namespace tavilo::core {
 

@@ -1,8 +1,8 @@
-#include "core/file_utils_copy.h"
+#include "core/files/file_utils_copy.h"
 
-#include "core/copy_engine.h"
 #include "core/error.h"
-#include "core/file_utils_paths.h"
+#include "core/files/copy_engine.h"
+#include "core/files/file_utils_paths.h"
 #include "core/path.h"
 #include "core/user_messages.h"
 

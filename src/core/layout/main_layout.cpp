@@ -1,4 +1,4 @@
-#include "core/main_layout.h"
+#include "core/layout/main_layout.h"
 
 namespace tavilo::core {
 

@@ -1,10 +1,10 @@
-#include "core/file_utils_delete.h"
+#include "core/files/file_utils_delete.h"
 
 
-#include "core/file_utils_paths.h"
+#include "core/files/file_utils_paths.h"
+#include "core/files/tree_walker.h"
 #include "core/path.h"
 #include "core/text.h"
-#include "core/tree_walker.h"
 #include "core/user_messages.h"
 #include "platform/platform.h"
 

@@ -1,8 +1,8 @@
-#include "core/copy_engine.h"
+#include "core/files/copy_engine.h"
 
 #include <chrono>
 
-#include "core/file_utils_copy.h"
+#include "core/files/file_utils_copy.h"
 
 namespace tavilo::core {
 

@@ -1,7 +1,7 @@
 // Copying a whole folder tree S into a folder T: every file below S goes to T
 // with its path relative to S, the needed folders are made, and T itself is
-// left out when it lies inside S. Built on the walker (core/tree_walker.h)
-// and the copy engine (core/copy_engine.h), so it never leaves S, never
+// left out when it lies inside S. Built on the walker (core/files/tree_walker.h)
+// and the copy engine (core/files/copy_engine.h), so it never leaves S, never
 // follows a link into a folder, and has no path length limit. First a plan
 // counts the files (for a progress bar), then the copy runs; both report
 // progress to a function that can stop them.
@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "core/copy_engine.h"
+#include "core/files/copy_engine.h"
 
 namespace tavilo::core {
 

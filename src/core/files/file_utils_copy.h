@@ -1,4 +1,4 @@
-// Copying one file and its time stamp, on the copy engine (core/copy_engine.h):
+// Copying one file and its time stamp, on the copy engine (core/files/copy_engine.h):
 // the existing target is replaced only by a complete copy, which has the
 // source's modification time and permission bits. Paths may have any length.
 #ifndef TAVILO_CORE_FILE_UTILS_COPY_H
@@ -12,7 +12,7 @@
 
 namespace tavilo::core {
 
-// The first piece that a copy moves; later pieces grow (core/copy_engine.h).
+// The first piece that a copy moves; later pieces grow (core/files/copy_engine.h).
 inline constexpr std::size_t CopyBufferSize = 16384;
 
 // Copies a regular file (links followed) to `target`, made absolute against

@@ -11,7 +11,7 @@ namespace tavilo::core {
 // Deletes `path` with every file and sub-folder below it; with `confirm` only
 // when "LÖSCHEN ?" is answered Yes. Refuses (with the drive message) "/" and
 // every mount point, refuses an empty path silently, and never leaves the
-// folder (core/tree_walker.h); a link given as `path` is removed as a link.
+// folder (core/files/tree_walker.h); a link given as `path` is removed as a link.
 // An entry that vanishes counts as deleted. A file that cannot be deleted is
 // reported and passed over; the first folder that cannot be removed is
 // reported and ends the deletion. The current folder moves to the folder's

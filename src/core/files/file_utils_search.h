@@ -1,4 +1,4 @@
-// Searches of MyUtil32, on the tree walker (core/tree_walker.h): links are
+// Searches of MyUtil32, on the tree walker (core/files/tree_walker.h): links are
 // never followed into folders (the folder given may be a link), hidden
 // sub-folders (name beginning with '.') and other mounts are not entered, and
 // paths may have any length. The caller owns the lists that a search fills.

@@ -1,4 +1,4 @@
-#include "core/geometry.h"
+#include "core/layout/geometry.h"
 
 #include <algorithm>
 #include <cfenv>

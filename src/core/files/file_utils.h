@@ -4,9 +4,9 @@
 #ifndef TAVILO_CORE_FILE_UTILS_H
 #define TAVILO_CORE_FILE_UTILS_H
 
-#include "core/file_utils_copy.h"
-#include "core/file_utils_delete.h"
-#include "core/file_utils_paths.h"
-#include "core/file_utils_search.h"
+#include "core/files/file_utils_copy.h"
+#include "core/files/file_utils_delete.h"
+#include "core/files/file_utils_paths.h"
+#include "core/files/file_utils_search.h"
 
 #endif

@@ -6,7 +6,7 @@
 #ifndef TAVILO_CORE_PICTURE_FIT_H
 #define TAVILO_CORE_PICTURE_FIT_H
 
-#include "core/geometry.h"
+#include "core/layout/geometry.h"
 
 namespace tavilo::core {
 

@@ -3,7 +3,7 @@
 #ifndef TAVILO_CORE_WINDOW_PLACEMENT_H
 #define TAVILO_CORE_WINDOW_PLACEMENT_H
 
-#include "core/geometry.h"
+#include "core/layout/geometry.h"
 
 namespace tavilo::core {
 
