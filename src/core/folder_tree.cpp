@@ -9,16 +9,29 @@ namespace tavilo::core {
 
 namespace {
 
-std::vector<std::string> componentsOf(const std::string& folder) {
+std::vector<std::string> componentsOf(std::string_view folder) {
+  folder.remove_prefix(pathRoot(folder).size());
   std::vector<std::string> parts;
   std::size_t start = 0;
   while (start < folder.size()) {
-    const auto slash = folder.find('/', start);
-    const auto end = slash == std::string::npos ? folder.size() : slash;
-    if (end > start) parts.push_back(folder.substr(start, end - start));
+    std::size_t end = start;
+    while (end < folder.size() && !isSeparator(folder[end])) ++end;
+    if (end > start) parts.emplace_back(folder.substr(start, end - start));
     start = end + 1;
   }
   return parts;
+}
+
+// The root a folder lies under; the system's own root for a relative one.
+std::string rootOf(std::string_view folder) {
+  const std::string_view root = pathRoot(folder);
+  return root.empty() ? std::string(1, separatorOf()) : std::string(root);
+}
+
+// Whether `folder` is `drive` or lies below it, compared as the system compares names.
+bool liesOn(std::string_view folder, std::string_view drive) {
+  if (drive.size() > folder.size() || !samePath(folder.substr(0, drive.size()), drive)) return false;
+  return drive.size() == folder.size() || isSeparator(drive.back()) || isSeparator(folder[drive.size()]);
 }
 
 }  // namespace
@@ -27,15 +40,14 @@ std::string normalFolder(const std::string& path) { return withoutTrailingSepara
 
 std::vector<FolderItem> folderTreeItems(const std::string& folder, const std::vector<std::string>& subFolders) {
   std::vector<FolderItem> items;
-  items.push_back({"/", "/", 0, true});
-  std::string path;
+  std::string path = rootOf(folder);
+  items.push_back({path, path, 0, true});
   int level = 0;
   for (const std::string& part : componentsOf(folder)) {
-    path += "/" + part;
+    path = joinPath(path, part);
     items.push_back({part, path, ++level, true});
   }
-  const std::string base = path.empty() ? "/" : path + "/";
-  for (const std::string& name : subFolders) items.push_back({name, base + name, level + 1, false});
+  for (const std::string& name : subFolders) items.push_back({name, joinPath(path, name), level + 1, false});
   return items;
 }
 
@@ -43,19 +55,19 @@ int currentFolderIndex(const std::string& folder) { return static_cast<int>(comp
 
 std::string driveOf(const std::string& folder, const std::vector<std::string>& drives) {
   const std::string f = normalFolder(folder);
-  std::string best = "/";
+  std::string best = rootOf(f);
+  std::size_t matched = 0;
   for (const std::string& d : drives) {
     const std::string drive = normalFolder(d);
-    if (drive.empty() || drive.size() <= best.size() || isRootPath(drive)) continue;
-    if (f == drive ||
-        (f.size() > drive.size() && f.compare(0, drive.size(), drive) == 0 && isSeparator(f[drive.size()])))
-      best = drive;
+    if (drive.empty() || drive.size() <= matched || !liesOn(f, drive)) continue;
+    best = drive;
+    matched = drive.size();
   }
   return best;
 }
 
 std::string UpOneFolder(const std::string& path) {
-  if (path.empty() || path == "/" || IsDrivePath(path)) return path;
+  if (path.empty() || isRootPath(path) || IsDrivePath(path)) return path;
   return std::string(pathFolder(std::string_view(path).substr(0, path.size() - 1)));
 }
 

@@ -1,5 +1,6 @@
 // What a folder list shows and the folder chooser's path rules, without widgets.
-// Folders are absolute POSIX paths; "/" is the root.
+// Folders are absolute paths in the system's spelling: below "/" on POSIX, below
+// a drive ("C:\\") or a share on Windows.
 #ifndef TAVILO_CORE_FOLDER_TREE_H
 #define TAVILO_CORE_FOLDER_TREE_H
 
@@ -11,7 +12,7 @@ namespace tavilo::core {
 // One line of a folder list: the root, an ancestor, the current folder or one
 // of its sub-folders.
 struct FolderItem {
-  std::string name;  // "/" for the root, else one path component
+  std::string name;  // the root itself ("/", "C:\\"), else one path component
   std::string path;  // the folder the line stands for
   int level = 0;     // indentation: the root is 0
   bool open = false; // the root, the ancestors and the current folder
@@ -30,7 +31,8 @@ std::vector<FolderItem> folderTreeItems(const std::string& folder, const std::ve
 int currentFolderIndex(const std::string& folder);
 
 // The drive of `drives` that holds `folder`: the longest one that is the folder
-// or a whole-component prefix of it; "/" when none is.
+// or a whole-component prefix of it, compared as the system compares names;
+// the folder's own root when none is.
 std::string driveOf(const std::string& folder, const std::vector<std::string>& drives);
 
 // The folder chooser's "one folder up": a drive root (IsDrivePath) is returned

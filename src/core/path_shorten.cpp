@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "core/path.h"
+
 namespace tavilo::core {
 
 namespace {
@@ -19,7 +21,10 @@ std::vector<std::size_t> characterStarts(const std::string& text) {
 
 std::string joinTail(const std::vector<std::string>& parts, std::size_t from) {
   std::string out;
-  for (std::size_t i = from; i < parts.size(); ++i) out += (i > from ? "/" : "") + parts[i];
+  for (std::size_t i = from; i < parts.size(); ++i) {
+    if (i > from) out += separatorOf();
+    out += parts[i];
+  }
   return out;
 }
 
@@ -67,27 +72,27 @@ std::string ellipsizeEnd(const std::string& text, int maxWidth, const TextWidth&
 
 std::string shortenPathMiddle(const std::string& path, int maxWidth, const TextWidth& width) {
   if (width(path) <= maxWidth) return path;
-  const bool absolute = !path.empty() && path.front() == '/';
-  const bool trailing = path.size() > 1 && path.back() == '/';
+  // The root ("/", "C:\\", a share) is kept whole; the rest is cut at separators.
+  const std::string lead(pathRoot(path));
+  const std::string sep(1, separatorOf());
+  const std::string end = path.size() > lead.size() && isSeparator(path.back()) ? sep : "";
   std::vector<std::string> parts;
-  std::size_t start = 0;
+  std::size_t start = lead.size();
   while (start < path.size()) {
-    auto slash = path.find('/', start);
-    if (slash == std::string::npos) slash = path.size();
+    std::size_t slash = start;
+    while (slash < path.size() && !isSeparator(path[slash])) ++slash;
     if (slash > start) parts.push_back(path.substr(start, slash - start));
     start = slash + 1;
   }
-  const std::string lead = absolute ? "/" : "";
-  const std::string end = trailing ? "/" : "";
   if (parts.size() >= 3) {
     // Keep the first folder, drop middle folders from the left.
     for (std::size_t from = 2; from < parts.size(); ++from) {
-      const std::string s = lead + parts[0] + "/" + std::string(kEllipsis) + "/" + joinTail(parts, from) + end;
+      const std::string s = lead + parts[0] + sep + std::string(kEllipsis) + sep + joinTail(parts, from) + end;
       if (width(s) <= maxWidth) return s;
     }
   }
   if (parts.size() >= 2) {
-    const std::string s = lead + std::string(kEllipsis) + "/" + parts.back() + end;
+    const std::string s = lead + std::string(kEllipsis) + sep + parts.back() + end;
     if (width(s) <= maxWidth) return s;
   }
   return ellipsizeMiddle(path, maxWidth, width);

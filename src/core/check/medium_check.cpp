@@ -6,6 +6,7 @@
 #include "core/check/check_context.h"
 #include "core/ini/config_file.h"
 #include "core/ini/ini_text.h"
+#include "core/path.h"
 #include "core/text.h"
 #include "platform/platform.h"
 
@@ -114,7 +115,7 @@ MediumCheck checkMedium(const std::string& folder) {
     check.unreadable = folder + " is not a folder";
     return check;
   }
-  const std::string dir = folder.back() == '/' ? folder : folder + '/';
+  const std::string dir = withTrailingSeparator(folder);
   const std::string path = dir + "Tavilo.ini";
   const platform::FileStatus status = platform::fileStatus(path, true);
   const platform::FileStatus here = platform::fileStatus(path, false);

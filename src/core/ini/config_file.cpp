@@ -6,6 +6,7 @@
 
 #include "core/error.h"
 #include "core/ini/default_ini.h"
+#include "core/path.h"
 #include "platform/platform.h"
 
 namespace tavilo::core {
@@ -26,8 +27,7 @@ std::string whatIsInTheWay(const std::string& path) {
   if (here.isFolder) return formatMessage("%s ist ein Ordner", path);
   if (here.isLink) {
     const std::string target = platform::linkTarget(path);
-    const std::string folder = path.substr(0, path.rfind('/') + 1);
-    const std::string reached = !target.empty() && target.front() == '/' ? target : folder + target;
+    const std::string reached = isAbsolutePath(target) ? target : std::string(pathFolder(path)) + target;
     if (platform::fileStatus(reached, false).valid)
       return formatMessage("%s ist eine Verknüpfung, die im Kreis verweist (auf ", path) + target + ")";
     return formatMessage("%s verweist auf eine Datei, die es nicht gibt (", path) + target + ")";

@@ -2,6 +2,7 @@
 
 #include "core/files/file_name.h"
 #include "core/ini/ini_number.h"
+#include "core/path.h"
 #include "core/text.h"
 #include "platform/platform.h"
 
@@ -99,18 +100,16 @@ LaunchCommand planLaunch(const IniDocument& ini, const std::string& programDir, 
 
 std::string notOpenedNote(const std::string& target) {
   std::string name = target;
-  if (target.find("://") == std::string::npos && target.find(':') == std::string::npos) {
-    while (name.size() > 1 && name.back() == '/') name.pop_back();
-    const std::size_t slash = name.find_last_of('/');
-    if (slash != std::string::npos && slash + 1 < name.size()) name = name.substr(slash + 1);
+  if (target.find("://") == std::string::npos && (target.find(':') == std::string::npos || isAbsolutePath(target))) {
+    const std::string bare = withoutTrailingSeparators(target);
+    if (!pathName(bare).empty()) name = std::string(pathName(bare));
   }
   return "\u201E" + name + "\u201C konnte nicht ge\u00F6ffnet werden";
 }
 
 std::string launchFolder(const std::string& location) {
   if (platform::isFolder(location)) return location;
-  const std::size_t slash = location.find_last_of('/');
-  return slash == std::string::npos ? std::string() : location.substr(0, slash + 1);
+  return std::string(pathFolder(location));
 }
 
 }  // namespace tavilo::core

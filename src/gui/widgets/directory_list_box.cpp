@@ -1,5 +1,6 @@
 #include "gui/widgets/directory_list_box.h"
 
+#include "core/path.h"
 #include "gui/color.h"
 #include "gui/glyphs.h"
 #include "gui/widgets/dir_label.h"
@@ -20,7 +21,8 @@ namespace pf = tavilo::platform;
 
 namespace {
 
-const std::string kRoot = "/";
+// Where the list starts when the current folder cannot be listed.
+const std::string kRoot(1, core::separatorOf());
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "gui/widgets/drive_combo_box.h"
 
 #include "core/folder_tree.h"
+#include "core/path.h"
 #include "gui/color.h"
 #include "gui/widgets/directory_list_box.h"
 #include "platform/platform.h"
@@ -30,14 +31,17 @@ int TDriveComboBox::indexOf(const std::string& drive) const {
 }
 
 void TDriveComboBox::Drives(const std::vector<std::string>& drives) {
-  drives_.assign(1, "/");
+  // POSIX has one root above every mount point; Windows has only its drives.
+  drives_.clear();
+  if (pf::kPathStyle == pf::PathStyle::Posix) drives_.emplace_back("/");
   for (const std::string& d : drives) {
     const std::string n = core::normalFolder(d);
     if (!n.empty() && indexOf(n) < 0) drives_.push_back(n);
   }
+  if (drives_.empty()) drives_.emplace_back(1, core::separatorOf());
   items_.assign(drives_);
   menu(items_.items());
-  const std::string shown = drive_.empty() ? std::string("/") : drive_;
+  const std::string shown = drive_.empty() ? drives_.front() : drive_;
   drive_.clear();
   Drive(shown);
 }
