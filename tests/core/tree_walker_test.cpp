@@ -186,6 +186,38 @@ TEST_F(DeepTree, IsCountedCopiedAndDeletedWhole) {
   EXPECT_FALSE(exists("kopie"));
 }
 
+// Only the deepest folders stay open; a closed level is opened again through
+// "..". When a folder far above was moved away meanwhile, ".." leads elsewhere:
+// the walk must end there instead of going on in a folder that is not its own.
+TEST_F(WalkerTree, AFolderMovedAwayAboveTheOpenLevelsEndsTheWalk) {
+  std::string rel = "baum";
+  for (int level = 0; level < 80; ++level) rel += "/o" + std::to_string(level);
+  makeFolder(rel);
+  makeFolder("fremd");
+  writeFile("fremd/bleibt.txt", "bleibt");
+  const std::string moved = path("baum/o0/o1/o2/o3/o4/o5/o6/o7/o8/o9");
+
+  struct Mover : core::WalkVisitor {
+    std::string from, to;
+    std::vector<std::string> seen;
+    core::WalkStep enter(const core::WalkFolder& in, const std::string&) override {
+      if (in.depth == 75 && !from.empty()) {
+        EXPECT_EQ(::rename(from.c_str(), to.c_str()), 0);
+        from.clear();
+      }
+      return core::WalkStep::Go;
+    }
+    core::WalkStep file(const core::WalkFolder&, const pf::DirEntry& e) override {
+      seen.push_back(e.name);
+      return core::WalkStep::Go;
+    }
+  } mover;
+  mover.from = moved;
+  mover.to = path("fremd/o9");
+  EXPECT_EQ(core::walkTree(path("baum"), mover), core::WalkEnd::LostParent);
+  EXPECT_TRUE(mover.seen.empty()) << "listed a file of a folder outside the walk";
+}
+
 // A deleted current folder: relative paths must not turn into paths below
 // "/". The trap is a folder of this test in /tmp that the old spelling hit.
 class GoneCurrentFolder : public tavilo::testing::TempTree {
