@@ -1,8 +1,12 @@
-// The program entry: creates the windows in their order, owns them, and runs
-// the loop until the main window closes.
+// The program entry: creates the main window and the message boxes, the other
+// windows when they are first shown, owns them, and runs the loop until the
+// main window closes.
 #include <FL/Fl.H>
 #include <FL/Fl_Preferences.H>
 
+#include <optional>
+
+#include "core/files/file_utils_paths.h"
 #include "core/menu/catalogue.h"
 #include "gui/application.h"
 #include "gui/copy_window.h"
@@ -45,16 +49,28 @@ int main() {
   app.MainForm(&frmMain);
   Tmymsg mymsg;
   installMessageBoxes(mymsg);
-  TfrmKopieren3 frmKopieren3(frmMain.Model(), frmMain);
-  TfrmInfo frmInfo(frmMain.Model(), frmMain);
-  TfrmImage frmImage(frmMain.Model());
+  // The copy, info and image windows are built when they are first shown, so
+  // that the menu's first picture waits for none of their controls, lists and
+  // pictures. What their creation does for the whole program happens now: the
+  // temporary folder that the copy window's target side starts in.
+  tavilo::core::GetTempDir();
+  std::optional<TfrmKopieren3> frmKopieren3;
+  std::optional<TfrmInfo> frmInfo;
+  std::optional<TfrmImage> frmImage;
   frmMain.ShowCopyWindow = [&](bool atProgramDir, bool recursive) {
-    frmKopieren3.StartAtProgramDir = atProgramDir;
-    frmKopieren3.StartRecursive = recursive;
-    app.showModal(frmKopieren3);
+    if (!frmKopieren3) frmKopieren3.emplace(frmMain.Model(), frmMain);
+    frmKopieren3->StartAtProgramDir = atProgramDir;
+    frmKopieren3->StartRecursive = recursive;
+    app.showModal(*frmKopieren3);
   };
-  frmMain.ShowInfoWindow = [&] { app.showModal(frmInfo); };
-  frmMain.ShowImageWindow = [&] { app.showModal(frmImage); };
+  frmMain.ShowInfoWindow = [&] {
+    if (!frmInfo) frmInfo.emplace(frmMain.Model(), frmMain);
+    app.showModal(*frmInfo);
+  };
+  frmMain.ShowImageWindow = [&] {
+    if (!frmImage) frmImage.emplace(frmMain.Model());
+    app.showModal(*frmImage);
+  };
   Fl::add_timeout(1.0, reap, &frmMain);
   app.Run();
   return 0;
