@@ -90,12 +90,21 @@ FileStatus statusOf(HANDLE handle, bool reparseIsLink) {
   return s;
 }
 
+bool isReparsePoint(const std::wstring& path) {
+  const DWORD attr = ::GetFileAttributesW(path.c_str());
+  return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
 FileStatus statusAt(const std::wstring& path, bool followLinks) {
   const HANDLE h =
       openHandle(path, FILE_READ_ATTRIBUTES, OPEN_EXISTING, followLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
   if (h == INVALID_HANDLE_VALUE) return {};
   FileStatus s = statusOf(h, !followLinks);
   const DWORD error = ::GetLastError();
+  if (s.valid && !followLinks && !s.isLink && isReparsePoint(path)) {
+    s.isLink = true;
+    s.isFolder = s.isRegular = false;
+  }
   ::CloseHandle(h);
   ::SetLastError(error);
   return s;
@@ -130,23 +139,33 @@ bool deleteEntry(const std::wstring& path, bool folder, SystemError& error) {
     return false;
   }
   BY_HANDLE_FILE_INFORMATION info{};
-  bool done = false;
   if (!::GetFileInformationByHandle(h, &info)) {
     error = lastError();
-  } else {
-    const DWORD attr = info.dwFileAttributes;
-    const bool realFolder = (attr & FILE_ATTRIBUTE_DIRECTORY) && !(attr & FILE_ATTRIBUTE_REPARSE_POINT);
-    if (realFolder != folder) {
-      error = folder ? ErrorKind::NotFolder : ErrorKind::IsFolder;
-    } else {
-      const bool cleared = (attr & FILE_ATTRIBUTE_READONLY) && setAttributes(h, attr & ~FILE_ATTRIBUTE_READONLY);
-      FILE_DISPOSITION_INFO disposition{TRUE};
-      done = ::SetFileInformationByHandle(h, FileDispositionInfo, &disposition, sizeof disposition) != 0;
-      if (!done) {
-        error = lastError();
-        if (cleared) setAttributes(h, attr);
-      }
-    }
+    ::CloseHandle(h);
+    return false;
+  }
+  const DWORD attr = info.dwFileAttributes;
+  const bool handleOnLink = (attr & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+  const bool link = handleOnLink || isReparsePoint(path);
+  const bool realFolder = (attr & FILE_ATTRIBUTE_DIRECTORY) && !link;
+  if (realFolder != folder) {
+    ::CloseHandle(h);
+    error = folder ? ErrorKind::NotFolder : ErrorKind::IsFolder;
+    return false;
+  }
+  if (link && !handleOnLink) {
+    // Wine opened what the link leads to: the link goes by its path.
+    ::CloseHandle(h);
+    const bool done = ::DeleteFileW(path.c_str()) || ::RemoveDirectoryW(path.c_str());
+    if (!done) error = lastError();
+    return done;
+  }
+  const bool cleared = (attr & FILE_ATTRIBUTE_READONLY) && setAttributes(h, attr & ~FILE_ATTRIBUTE_READONLY);
+  FILE_DISPOSITION_INFO disposition{TRUE};
+  const bool done = ::SetFileInformationByHandle(h, FileDispositionInfo, &disposition, sizeof disposition) != 0;
+  if (!done) {
+    error = lastError();
+    if (cleared) setAttributes(h, attr);
   }
   ::CloseHandle(h);
   return done;

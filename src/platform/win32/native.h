@@ -24,6 +24,11 @@ inline SystemError lastError() { return SystemError::fromNative(static_cast<int>
 HANDLE openHandle(const std::wstring& path, DWORD access, DWORD disposition, DWORD flags,
                   DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
 
+// Whether the entry at `path` itself is a reparse point. The handle opened
+// on a reparse point says so on Windows; Wine follows a symbolic link even
+// then, and only the path's attributes tell.
+bool isReparsePoint(const std::wstring& path);
+
 // Status of an open file or folder. `reparseIsLink` says whether the handle
 // was opened on the reparse point itself.
 FileStatus statusOf(HANDLE handle, bool reparseIsLink);

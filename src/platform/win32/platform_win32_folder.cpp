@@ -36,7 +36,7 @@ HANDLE openFolder(const std::wstring& path, bool noReparse) {
   DWORD error = ERROR_SUCCESS;
   if (!::GetFileInformationByHandle(h, &info)) error = ::GetLastError();
   else if (!(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
-           (noReparse && (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)))
+           (noReparse && ((info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) || win32::isReparsePoint(path))))
     error = ERROR_DIRECTORY;
   if (error == ERROR_SUCCESS) return h;
   ::CloseHandle(h);
