@@ -5,26 +5,12 @@
 
 #include <string>
 
+#include "platform/win32/wide.h"
 #include "platform/window.h"
 
 namespace tavilo::platform {
 
 namespace {
-
-std::wstring wideOf(const std::string& text) {
-  const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
-  if (n > 0) MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-  return wide;
-}
-
-std::string utf8Of(const std::wstring& wide) {
-  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-  std::string text(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-  if (n > 0)
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), n, nullptr, nullptr);
-  return text;
-}
 
 int CALLBACK takeFirst(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM found) {
   *reinterpret_cast<std::wstring*>(found) = font->lfFaceName;
@@ -61,10 +47,10 @@ std::wstring substitute(const std::wstring& face) {
 }  // namespace
 
 std::string installedFontFamily(const std::string& face) {
-  const std::wstring wide = wideOf(face);
+  const std::wstring wide = win32::widen(face);
   std::wstring family = installedFamily(wide);
   if (family.empty()) family = installedFamily(substitute(wide));
-  return utf8Of(family);
+  return win32::narrow(family);
 }
 
 }  // namespace tavilo::platform
