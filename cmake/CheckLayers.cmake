@@ -38,7 +38,7 @@ endif()
 # toolkit's window-system header only in the one GUI file that hands its
 # handles on (gui/native_window.cpp).
 set(posix_headers "unistd\\.h|fcntl\\.h|dirent\\.h|spawn\\.h|poll\\.h|sys/[^>\"]*|X11/[^>\"]*|fontconfig/[^>\"]*")
-set(win32_headers "windows\\.h|winbase\\.h|shellapi\\.h|shlobj\\.h")
+set(win32_headers "windows\\.h|winbase\\.h|shellapi\\.h|shlobj\\.h|shobjidl\\.h|winioctl\\.h")
 set(native_headers "FL/x\\.H|FL/platform\\.H|FL/x11\\.H|FL/win32\\.H")
 file(GLOB_RECURSE files ${ROOT}/src/*)
 list(APPEND files ${ROOT}/tools/tavilo_check.cpp)
