@@ -25,6 +25,11 @@ class NoDiskBox {
   DWORD old_ = 0;
 };
 
+// For the whole program as well, as Windows advises: a listing of an empty
+// CD drive or of a vanished USB stick fails instead of asking for a disk.
+[[maybe_unused]] const UINT kProgramErrorMode =
+    ::SetErrorMode(::GetErrorMode() | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+
 // "c:", "c:\" and "c:/" as "C:\"; anything else as "".
 std::string driveRootOf(const std::string& path) {
   if (path.size() < 2 || path.size() > 3 || path[1] != ':') return {};
