@@ -82,3 +82,11 @@ endforeach()
 # on the template (whose program files are placeholders: findings, no failure
 # to read).
 add_test(NAME check.demo_medium COMMAND tavilo-check ${PROJECT_SOURCE_DIR}/examples/demo-medium)
+
+# Tavilo.exe started from the demo medium in CD drive D:, clicked and closed;
+# tavilo-check.exe on D:.
+add_test(NAME e2e.windows_main_window
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/windows_main_window.sh $<TARGET_FILE:Tavilo>
+          $<TARGET_FILE:tavilo-check> ${PROJECT_SOURCE_DIR}/examples/demo-medium)
+set_tests_properties(e2e.windows_main_window PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE
+  ENVIRONMENT "TAVILO_TEST_TMP=${PROJECT_BINARY_DIR}/test-tmp")
