@@ -43,7 +43,20 @@ pid=$!
 window=
 found() { window=$(xdotool search --onlyvisible --name '^Tavilo' 2>/dev/null | head -n 1) && [[ -n $window ]]; }
 wait_for 60 found || fail "no window named Tavilo within 60 s"
-eval "$(xdotool getwindowgeometry --shell "$window")"
+# The demo medium's window is 720 x 540 without any frame: once the program
+# has taken the frame off, the system's window is exactly that size.
+# (xwininfo: xdotool counts the offset of Wine's desktop window twice)
+geometry() {
+  local info
+  info=$(xwininfo -id "$window" 2>/dev/null) || return 1
+  X=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+  Y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+  WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
+  HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
+}
+WIDTH=0 HEIGHT=0
+frameless() { found && geometry && ((WIDTH == 720 && HEIGHT == 540)); }
+wait_for 20 frameless || fail "the main window keeps a frame: it is $WIDTH x $HEIGHT, not 720 x 540"
 echo "main window $WIDTH x $HEIGHT at $X,$Y"
 # The demo medium's layout: the groups' list on the left below the title, the
 # entries' list right of it, the description box below that.
