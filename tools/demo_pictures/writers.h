@@ -233,18 +233,15 @@ struct JpegOptions {
   bool cmyk = false;  // write Adobe (inverted) CMYK
 };
 
-// The type of jpeg_mem_dest's size: unsigned long in the system's libjpeg,
-// size_t in FLTK's bundled copy (the Windows build).
-template <typename Size>
-Size jpegMemorySize(void (*)(j_compress_ptr, unsigned char**, Size*));
-
 inline std::string encodeJpeg(const core::Picture& p, const JpegOptions& o = {}) {
   jpeg_compress_struct cinfo{};
   jpeg_error_mgr err{};
   cinfo.err = jpeg_std_error(&err);  // the writer's input is ours; libjpeg's exit on error is fine
   jpeg_create_compress(&cinfo);
   unsigned char* buffer = nullptr;
-  decltype(jpegMemorySize(jpeg_mem_dest)) size = 0;
+  // unsigned long in libjpeg-turbo, size_t in libjpeg 9: the same type on
+  // Linux, and the type libjpeg 9 asks for on Windows.
+  std::size_t size = 0;
   jpeg_mem_dest(&cinfo, &buffer, &size);
   cinfo.image_width = static_cast<JDIMENSION>(p.width);
   cinfo.image_height = static_cast<JDIMENSION>(p.height);

@@ -110,13 +110,39 @@ FileStatus statusAt(const std::wstring& path, bool followLinks) {
   return s;
 }
 
+namespace {
+
+// The object's name as the kernel keeps it ("\??\C:\..."), in the "\\?\"
+// spelling. Wine's GetFinalPathNameByHandleW stops at MAX_PATH; this does not.
+std::wstring kernelPathOf(HANDLE handle) {
+  using QueryObject = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+  static const auto query = reinterpret_cast<QueryObject>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQueryObject")));
+  if (!query) return {};
+  struct Name {
+    USHORT length;
+    USHORT maximum;
+    wchar_t* buffer;
+  };
+  std::vector<Name> space(70000 / sizeof(Name));
+  ULONG got = 0;
+  constexpr int kObjectNameInformation = 1;
+  if (query(handle, kObjectNameInformation, space.data(), static_cast<ULONG>(space.size() * sizeof(Name)), &got) != 0)
+    return {};
+  const std::wstring name(space[0].buffer, space[0].length / sizeof(wchar_t));
+  if (name.rfind(L"\\??\\", 0) != 0) return {};
+  return L"\\\\?\\" + name.substr(4);
+}
+
+}  // namespace
+
 std::wstring pathOf(HANDLE handle) {
   std::vector<wchar_t> buffer(MAX_PATH + 1);
   for (;;) {
     const DWORD n = ::GetFinalPathNameByHandleW(handle, buffer.data(), static_cast<DWORD>(buffer.size()),
                                                 FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-    if (n == 0) return {};
-    if (n < buffer.size()) return std::wstring(buffer.data(), n);
+    if (n > 0 && n < buffer.size()) return std::wstring(buffer.data(), n);
+    if (n == 0) return ::GetLastError() == ERROR_MORE_DATA ? kernelPathOf(handle) : std::wstring();
     buffer.resize(n + 1);
   }
 }

@@ -56,10 +56,35 @@ std::string programDir() {
 }
 
 std::string resolveMediumPath(const std::string& dir, const std::string& value) {
-  // Windows finds names in any case itself; a value may use either separator.
+  // As on POSIX: '/' between the parts, and each part spelled as on the
+  // medium. Windows would find any case itself, but the checker tells the
+  // author where only that saves a value, for media copied to other systems.
   std::string rel = value;
-  std::replace(rel.begin(), rel.end(), '/', '\\');
-  return dir + rel;
+  std::replace(rel.begin(), rel.end(), '\\', '/');
+  const std::string literal = dir + rel;
+  if (rel.empty()) return literal;
+  std::string resolved = dir;
+  std::size_t pos = 0;
+  while (pos <= rel.size()) {
+    std::size_t next = rel.find('/', pos);
+    if (next == std::string::npos) next = rel.size();
+    const std::string part = rel.substr(pos, next - pos);
+    if (!part.empty() && part != "." && part != "..") {
+      const std::vector<DirEntry> entries = listFolder(resolved.empty() ? "." : resolved);
+      auto match = std::find_if(entries.begin(), entries.end(), [&](const DirEntry& e) { return e.name == part; });
+      if (match == entries.end())
+        match = std::find_if(entries.begin(), entries.end(),
+                             [&](const DirEntry& e) { return equalIgnoringAsciiCase(e.name, part); });
+      if (match == entries.end()) return literal;
+      resolved += match->name;
+    } else {
+      resolved += part;
+    }
+    if (next == rel.size()) break;
+    resolved += '/';
+    pos = next + 1;
+  }
+  return resolved;
 }
 
 std::string localDateTimeText() {
