@@ -50,8 +50,6 @@ tavilo_test_not_under_wine("written with POSIX paths ('/' the root, '//' one sep
   FolderTree.NormalFolderDropsTrailingAndDoubledSeparators FolderTree.TrailingSeparatorRules
   CopySourceFolder.TheEntrysFolderOrItsFilesFolderWhenItCanBeEnteredElseTheProgramFolder
   CopyFailureMessage.ListsTheFirstFewBelowTheSourceAndCountsAllInTheQuestion)
-tavilo_test_not_under_wine("expects the file system's spelling of a name written in another case; on Windows the written spelling names the same file"
-  StartFiles.LogoAndStandByPictureOnlyWhenTheFileExists)
 
 # The support files: TempTree has a Windows side, running as another user has none.
 add_library(tavilo_test_support STATIC ${CMAKE_CURRENT_SOURCE_DIR}/support/win32/temp_tree_win32.cpp)
