@@ -2,6 +2,11 @@
 # fontconfig stay dynamic, since every desktop has them. A portable build
 # (TAVILO_PORTABLE, made by scripts/release.sh) also carries libjpeg, libpng,
 # zlib, libstdc++ and libgcc, so that it runs where none of them is installed.
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/DependenciesWindows.cmake)
+  return()
+endif()
+
 find_package(X11 REQUIRED)
 find_package(JPEG REQUIRED)
 find_package(PNG REQUIRED)

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Tavilo need,
-# when any of them is missing. Arguments name further packages that a script
-# needs besides (scripts/try-medium.sh: xorriso).
+# for Linux and for Windows (scripts/setup-windows.sh lists those), when any of
+# them is missing. Arguments name further packages that a script needs besides
+# (scripts/try-medium.sh: xorriso).
 set -euo pipefail
+mapfile -t windows < <("$(dirname "$0")/setup-windows.sh" --list)
 
 packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
@@ -11,6 +13,7 @@ packages=(
   libxfixes-dev libxrender-dev libfontconfig1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-apps x11-utils imagemagick fonts-liberation xdg-utils xdotool python3
+  "${windows[@]}"
   "$@"
 )
 

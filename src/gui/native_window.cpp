@@ -22,10 +22,18 @@ platform::NativeWindow nativeWindow(const Fl_Window& window) {
   return {nativeDisplay(), handleValue(fl_xid(&window))};
 }
 
-void* nativeDisplay() { return fl_display; }
+// On Windows FLTK's "display" is the program's module handle, there from the start.
+void* nativeDisplay() { return reinterpret_cast<void*>(fl_display); }
 
 void openDisplay() { fl_open_display(); }
 
-std::uint32_t eventTimeMs() { return static_cast<std::uint32_t>(fl_event_time); }
+std::uint32_t eventTimeMs() {
+#ifdef _WIN32
+  // The time of the message being handled (FLTK's platform header brings the Windows API).
+  return static_cast<std::uint32_t>(GetMessageTime());
+#else
+  return static_cast<std::uint32_t>(fl_event_time);
+#endif
+}
 
 }  // namespace tavilo::gui

@@ -14,7 +14,8 @@ namespace tavilo::gui {
 
 // A shown window's system handle; empty before it is shown.
 platform::NativeWindow nativeWindow(const Fl_Window& window);
-// The display connection (X11's Display*), null before it is opened.
+// The display connection (X11's Display*), null before it is opened; on
+// Windows the program's module handle.
 void* nativeDisplay();
 // Opens the connection to the display when it is not open yet.
 void openDisplay();

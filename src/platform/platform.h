@@ -34,6 +34,10 @@ inline constexpr PathStyle kPathStyle = PathStyle::Posix;
 // the literal path is returned.
 std::string resolveMediumPath(const std::string& dir, const std::string& value);
 
+// The fixed folder that copies go to at first, with one trailing separator:
+// "/tmp/" on POSIX, "c:\temp\" on Windows. It may not exist yet.
+std::string temporaryFolder();
+
 // ---------------------------------------------------------------- time
 
 // The local date and time as "dd.mm.yyyy hh:mm:ss".

@@ -239,7 +239,9 @@ inline std::string encodeJpeg(const core::Picture& p, const JpegOptions& o = {})
   cinfo.err = jpeg_std_error(&err);  // the writer's input is ours; libjpeg's exit on error is fine
   jpeg_create_compress(&cinfo);
   unsigned char* buffer = nullptr;
-  unsigned long size = 0;
+  // unsigned long in libjpeg-turbo, size_t in libjpeg 9: the same type on
+  // Linux, and the type libjpeg 9 asks for on Windows.
+  std::size_t size = 0;
   jpeg_mem_dest(&cinfo, &buffer, &size);
   cinfo.image_width = static_cast<JDIMENSION>(p.width);
   cinfo.image_height = static_cast<JDIMENSION>(p.height);

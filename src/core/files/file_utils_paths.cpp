@@ -50,8 +50,9 @@ bool FolderExists(const std::string& path) {
 bool HasFileAttr(const std::string& path, int mask) { return (pf::fileAttributes(path) & mask) == mask; }
 
 std::string GetTempDir() {
-  pf::createFolders("/tmp");
-  return "/tmp/";
+  const std::string folder = pf::temporaryFolder();
+  pf::createFolders(RemoveBackslash(folder));
+  return folder;
 }
 
 }  // namespace tavilo::core

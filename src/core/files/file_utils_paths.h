@@ -30,7 +30,8 @@ bool FolderExists(const std::string& path);
 // True when the path's attributes hold every bit of `mask` (platform kAttr*);
 // a path that does not exist has every attribute.
 bool HasFileAttr(const std::string& path, int mask);
-// "/tmp/", created with its parents when missing (a failure is ignored).
+// The platform's temporary folder ("/tmp/", "c:\temp\"), created with its
+// parents when missing (a failure is ignored).
 std::string GetTempDir();
 
 }  // namespace tavilo::core

@@ -126,6 +126,8 @@ std::string resolveMediumPath(const std::string& dir, const std::string& value) 
   return resolved;
 }
 
+std::string temporaryFolder() { return "/tmp/"; }
+
 std::string localDateTimeText() {
   const std::time_t now = std::time(nullptr);
   std::tm tm{};

@@ -1,0 +1,91 @@
+// Staged files on Windows: a hidden file beside the target, written whole,
+// given the source's attributes and moved over the target in one step
+// (MoveFileExW). The old file stays untouched until then.
+#include <windows.h>
+
+#include <utility>
+
+#include "platform/platform.h"
+#include "platform/win32/native.h"
+
+namespace tavilo::platform {
+
+// Windows has no unnamed files, so `unnamed_` says here whether the source
+// was hidden: the hidden attribute of the staged file is then the copy's own.
+StagedFile Folder::stage(const FileStatus& like) const {
+  StagedFile staged;
+  staged.folder_ = this;
+  File file = createTemporary(0);
+  if (!file.isOpen()) {
+    staged.error_ = error_;
+    return staged;
+  }
+  staged.tempName_ = file.name();
+  staged.unnamed_ = (like.permissions & kAttrHidden) != 0;
+  // The handle keeps its write access after the read-only attribute is set.
+  file.setPermissions((like.permissions & (kAttrReadOnly | kAttrSystem | kAttrArchive)) | kAttrHidden);
+  staged.file_ = std::make_unique<File>(std::move(file));
+  return staged;
+}
+
+StagedFile::~StagedFile() { discard(); }
+
+StagedFile::StagedFile(StagedFile&& other) noexcept
+    : folder_(std::exchange(other.folder_, nullptr)),
+      file_(std::move(other.file_)),
+      tempName_(std::move(other.tempName_)),
+      unnamed_(other.unnamed_),
+      closeFailed_(other.closeFailed_),
+      error_(other.error_) {
+  other.tempName_.clear();
+}
+
+StagedFile& StagedFile::operator=(StagedFile&& other) noexcept {
+  if (this != &other) {
+    discard();
+    folder_ = std::exchange(other.folder_, nullptr);
+    file_ = std::move(other.file_);
+    tempName_ = std::move(other.tempName_);
+    other.tempName_.clear();
+    unnamed_ = other.unnamed_;
+    closeFailed_ = other.closeFailed_;
+    error_ = other.error_;
+  }
+  return *this;
+}
+
+bool StagedFile::isOpen() const { return file_ && file_->isOpen(); }
+
+void StagedFile::discard() {
+  file_.reset();
+  if (folder_ && !tempName_.empty()) folder_->removeFile(tempName_);
+  tempName_.clear();
+}
+
+bool StagedFile::commit(const std::string& name) {
+  auto fail = [&](SystemError error, bool atClose) {
+    error_ = error;
+    closeFailed_ = atClose;
+    discard();
+    return false;
+  };
+  if (!isOpen()) return fail(SystemError::fromNative(ERROR_INVALID_HANDLE), false);
+  // The attributes the copy keeps: the staged ones without the hidden bit,
+  // unless the source had it too.
+  const FileStatus now = file_->status();
+  if (!now.valid) return fail(file_->error(), false);
+  const int attributes = unnamed_ ? now.permissions : now.permissions & ~kAttrHidden;
+  if (attributes != now.permissions && !file_->setPermissions(attributes)) return fail(file_->error(), false);
+  // Written data that the system could not put on the medium shows up here.
+  if (!::FlushFileBuffers(win32::toHandle(file_->fd_))) {
+    const SystemError error = win32::lastError();
+    if (error.kind() != ErrorKind::AccessDenied) return fail(error, true);
+  }
+  if (!file_->close()) return fail(file_->error(), true);
+  if (!folder_->rename(tempName_, name)) return fail(folder_->error(), false);
+  tempName_.clear();
+  file_.reset();
+  return true;
+}
+
+}  // namespace tavilo::platform

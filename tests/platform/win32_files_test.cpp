@@ -1,0 +1,152 @@
+// What only the Windows side promises: long paths, read-only targets that
+// only a finished copy replaces, junctions that no walk or deletion follows,
+// drive letters, the system's own errors and how Windows splits parameters.
+#ifdef _WIN32
+
+#include <windows.h>
+#include <winioctl.h>
+
+#include <cstring>
+#include <vector>
+
+#include "core/files/file_utils_delete.h"
+#include "platform/platform.h"
+#include "platform/win32/wide.h"
+#include "temp_tree.h"
+
+namespace tavilo::platform {
+namespace {
+
+using tavilo::testing::TempTree;
+using Win32Files = TempTree;
+
+// A junction as "mklink /j" makes it; false where the system cannot make one.
+bool makeJunction(const std::string& link, const std::string& target) {
+  const std::wstring at = win32::longPath(link);
+  const std::wstring to = win32::withoutLongPrefix(win32::longPath(target));
+  if (!::CreateDirectoryW(at.c_str(), nullptr)) return false;
+  const HANDLE h = ::CreateFileW(at.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                 FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  const std::wstring sub = L"\\??\\" + to;
+  const std::size_t names = (sub.size() + 1 + to.size() + 1) * sizeof(wchar_t);
+  std::vector<char> buffer(16 + names);
+  const DWORD tag = IO_REPARSE_TAG_MOUNT_POINT;
+  const WORD head[6] = {static_cast<WORD>(buffer.size() - 8), 0, 0, static_cast<WORD>(sub.size() * 2),
+                        static_cast<WORD>((sub.size() + 1) * 2), static_cast<WORD>(to.size() * 2)};
+  std::memcpy(buffer.data(), &tag, 4);
+  std::memcpy(buffer.data() + 4, head, sizeof head);
+  std::memcpy(buffer.data() + 16, sub.c_str(), (sub.size() + 1) * 2);
+  std::memcpy(buffer.data() + 16 + (sub.size() + 1) * 2, to.c_str(), (to.size() + 1) * 2);
+  DWORD got = 0;
+  const bool made = ::DeviceIoControl(h, FSCTL_SET_REPARSE_POINT, buffer.data(), static_cast<DWORD>(buffer.size()),
+                                      nullptr, 0, &got, nullptr);
+  ::CloseHandle(h);
+  if (!made) ::RemoveDirectoryW(at.c_str());
+  return made;
+}
+
+TEST_F(Win32Files, ReadOnlyTargetIsReplacedByAFinishedCopyOnly) {
+  writeFile("source.txt", "new contents");
+  writeFile("target.txt", "old");
+  ASSERT_TRUE(setPermissions(path("source.txt"), kAttrReadOnly));
+  ASSERT_TRUE(setPermissions(path("target.txt"), kAttrReadOnly));
+  const Folder here = Folder::open(path());
+  File source = here.openFile("source.txt");
+  const FileStatus like = source.status();
+  const FileTime stamp{1000000000, 123400, true};
+  {
+    StagedFile staged = here.stage(like);
+    ASSERT_TRUE(staged.isOpen());
+    ASSERT_GT(source.copyTo(staged.file(), 1 << 20), 0);
+    ASSERT_TRUE(staged.file().setModificationTime(stamp));
+    EXPECT_EQ(readFile("target.txt"), "old");  // the half-made copy never shows under the name
+    ASSERT_TRUE(staged.commit("target.txt")) << staged.error().text();
+  }
+  EXPECT_EQ(readFile("target.txt"), "new contents");
+  const int attributes = fileAttributes(path("target.txt"));
+  EXPECT_TRUE(attributes & kAttrReadOnly);
+  EXPECT_FALSE(attributes & kAttrHidden);
+  EXPECT_EQ(fileStatus(path("target.txt"), true).modified, stamp);
+  EXPECT_EQ(listFolder(path()).size(), 2u);  // no temporary left
+
+  // Dropped unfinished, a copy leaves the folder as it was.
+  { StagedFile dropped = here.stage(like); }
+  EXPECT_EQ(listFolder(path()).size(), 2u);
+}
+
+TEST_F(Win32Files, PathsLongerThanMaxPathWork) {
+  std::string deep = path();
+  while (deep.size() < 600) deep += "\\Verzeichnis mit langem Namen \xc3\xbc";
+  ASSERT_TRUE(createFolders(deep));
+  File made = File::createNew(deep + "\\datei.txt");
+  ASSERT_TRUE(made.isOpen()) << made.error().text();
+  ASSERT_TRUE(made.writeAll("x", 1) && made.close());
+  EXPECT_TRUE(fileExists(deep + "\\datei.txt"));
+  EXPECT_EQ(listFolder(deep).size(), 1u);
+  PathPlace place = placeOf(deep + "\\datei.txt");
+  ASSERT_TRUE(place.folder.isOpen());
+  EXPECT_TRUE(place.folder.removeFile(place.name));
+  EXPECT_FALSE(fileExists(deep + "\\datei.txt"));
+  EXPECT_EQ(win32::longPath(std::string("c:/a/../b")), L"\\\\?\\c:\\b");
+  EXPECT_EQ(win32::longPath(std::string("\\\\server\\share\\x")), L"\\\\?\\UNC\\server\\share\\x");
+}
+
+TEST_F(Win32Files, AJunctionInADeletedTreeIsNotFollowed) {
+  makeFolder("outside");
+  writeFile("outside\\keep.txt", "keep");
+  makeFolder("tree\\sub");
+  writeFile("tree\\sub\\gone.txt", "gone");
+  if (!makeJunction(path("tree\\sub\\junction"), path("outside")))
+    GTEST_SKIP() << "this system makes no junctions (Wine 8 answers FSCTL_SET_REPARSE_POINT with error "
+                 << ::GetLastError() << ")";
+  const Folder sub = Folder::open(path("tree\\sub"));
+  EXPECT_FALSE(sub.openSub("junction").isOpen());
+  EXPECT_TRUE(sub.status("junction", false).isLink);
+  EXPECT_TRUE(core::DeleteFolder(path("tree"), false));
+  EXPECT_FALSE(exists("tree"));
+  EXPECT_EQ(readFile("outside\\keep.txt"), "keep");
+}
+
+TEST_F(Win32Files, AFileInUseIsReportedBusyAndOneSpellingIsOneFile) {
+  writeFile("in use.txt", "x");
+  const std::wstring wide = win32::longPath(path("in use.txt"));
+  const HANDLE held = ::CreateFileW(wide.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  const Folder here = Folder::open(path());
+  EXPECT_FALSE(here.removeFile("in use.txt"));
+  EXPECT_EQ(here.error().kind(), ErrorKind::Busy);
+  EXPECT_FALSE(here.error().text().empty());
+  ::CloseHandle(held);
+  std::string other = path("IN USE.TXT");
+  for (char& c : other) c = c == '\\' ? '/' : c;
+  EXPECT_EQ(fileIdentity(path("in use.txt")), fileIdentity(other));
+  EXPECT_TRUE(fileIdentity(other).valid);
+}
+
+TEST(Win32Drives, TheSystemDriveIsListedAndAMissingLetterIsNoDrive) {
+  const std::vector<std::string> drives = listDrives();
+  ASSERT_FALSE(drives.empty());
+  EXPECT_TRUE(isDrive("c:") && isDrive("C:\\") && isDrive("c:/"));
+  EXPECT_FALSE(isDrive("c:\\windows"));
+  EXPECT_TRUE(driveReady("C:\\"));
+  char missing = 0;
+  const DWORD letters = ::GetLogicalDrives();
+  for (char c = 'Z'; c >= 'D' && !missing; --c)
+    if (!(letters & (1u << (c - 'A')))) missing = c;
+  ASSERT_NE(missing, 0);
+  const std::string root = std::string(1, missing) + ":\\";
+  EXPECT_FALSE(isDrive(root));
+  EXPECT_FALSE(driveReady(root));
+}
+
+TEST(Win32Parameters, SplitAsWindowsProgramsSplitTheirCommandLine) {
+  EXPECT_EQ(splitParameters(R"(a "b c" d\"e f\\"g h" "" i\j)"),
+            (std::vector<std::string>{"a", "b c", "d\"e", "f\\g h", "", "i\\j"}));
+  EXPECT_EQ(splitParameters(R"("say ""hi""")"), (std::vector<std::string>{"say \"hi\""}));
+}
+
+}  // namespace
+}  // namespace tavilo::platform
+
+#endif
