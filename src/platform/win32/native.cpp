@@ -185,9 +185,10 @@ bool deleteEntry(const std::wstring& path, bool folder, SystemError& error) {
     return false;
   }
   if (link && !handleOnLink) {
-    // Wine opened what the link leads to: the link goes by its path.
+    // Wine opened what the link leads to: the link goes by its path, as a
+    // file. Wine removes no link to a folder this way, which is the safe side.
     ::CloseHandle(h);
-    const bool done = ::DeleteFileW(path.c_str()) || ::RemoveDirectoryW(path.c_str());
+    const bool done = ::DeleteFileW(path.c_str());
     if (!done) error = lastError();
     return done;
   }
