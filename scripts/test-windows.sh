@@ -24,6 +24,12 @@ if [[ ${1:-} == --under-display ]]; then
   # window waits about 2 s. It takes effect with the next wineserver.
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null
+  # D: a CD drive, on a path that the end-to-end test links to its medium.
+  export TAVILO_WINE_CD="$dir/test-tmp/wine-cd"
+  mkdir -p "$dir/test-tmp"
+  rm -f "$TAVILO_WINE_CD"
+  ln -sfn "$TAVILO_WINE_CD" "$WINEPREFIX/dosdevices/d:"
+  wine reg add 'HKLM\Software\Wine\Drives' /v d: /d cdrom /f >/dev/null
   wineserver -k 2>/dev/null || true
   # One wineserver for the whole run: otherwise each program start costs ~3 s.
   wineserver -p
@@ -32,7 +38,7 @@ if [[ ${1:-} == --under-display ]]; then
   wine wineboot -u >/dev/null 2>&1
   echo "Wine prefix ready in $((SECONDS - start)) s"
   mkdir -p "$dir/test-tmp"
-  (cd "$dir" && ctest --output-on-failure --timeout 300 -j 2)
+  (cd "$dir" && ctest --output-on-failure --timeout 300 -j 2 -E "$(cat "$dir/not-run-under-wine.regex")")
   exit
 fi
 
@@ -42,7 +48,7 @@ start=$SECONDS
 echo "Windows build: $((SECONDS - start)) s"
 echo "== tests under Wine"
 if [[ -s $dir/not-run-under-wine.txt ]]; then
-  echo "Not run under Wine (tests/...):"
+  echo "Not run under Wine:"
   sed 's/^/  /' "$dir/not-run-under-wine.txt"
 fi
 start=$SECONDS

@@ -207,6 +207,8 @@ void TfrmMain::applyShape() {
   shape(mask.get());
   shapeMask_ = std::move(mask);  // the previous mask goes only once FLTK no longer holds it
   shapePixels_ = std::move(pixels);
+  // On Windows FLTK hands the shape to the system when it next draws the window.
+  redraw();
 }
 
 void TfrmMain::show() {

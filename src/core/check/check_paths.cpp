@@ -129,9 +129,12 @@ std::optional<std::string> checkPathValue(CheckContext& ctx, std::size_t line, s
                         std::string(missingEffect));
     return std::nullopt;
   }
-  std::string literal = value;
-  std::replace(literal.begin(), literal.end(), '\\', '/');
-  if (resolved != ctx.programDir + literal) {
+  // Compared with either separator as '/': on Windows the resolved path keeps '\\'.
+  const auto slashed = [](std::string path) {
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+  };
+  if (slashed(resolved) != slashed(ctx.programDir + value)) {
     std::string spelled = onMedium(ctx, resolved);
     if (value.find('\\') != std::string::npos) std::replace(spelled.begin(), spelled.end(), '/', '\\');
     ctx.warning(line, subject + " is found only by ignoring letter case: on the medium it is \"" + spelled +
