@@ -63,6 +63,12 @@ bool toFileTime(const FileTime& time, FILETIME& out) {
   return true;
 }
 
+DWORD attributesOf(HANDLE handle) {
+  FILE_BASIC_INFO basic{};
+  if (!::GetFileInformationByHandleEx(handle, FileBasicInfo, &basic, sizeof basic)) return INVALID_FILE_ATTRIBUTES;
+  return basic.FileAttributes;
+}
+
 FileStatus statusOf(HANDLE handle, bool reparseIsLink) {
   BY_HANDLE_FILE_INFORMATION info{};
   if (!::GetFileInformationByHandle(handle, &info)) return {};
@@ -164,13 +170,12 @@ bool deleteEntry(const std::wstring& path, bool folder, SystemError& error) {
     error = lastError();
     return false;
   }
-  BY_HANDLE_FILE_INFORMATION info{};
-  if (!::GetFileInformationByHandle(h, &info)) {
+  const DWORD attr = attributesOf(h);
+  if (attr == INVALID_FILE_ATTRIBUTES) {
     error = lastError();
     ::CloseHandle(h);
     return false;
   }
-  const DWORD attr = info.dwFileAttributes;
   const bool handleOnLink = (attr & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
   const bool link = handleOnLink || isReparsePoint(path);
   const bool realFolder = (attr & FILE_ATTRIBUTE_DIRECTORY) && !link;
@@ -180,9 +185,10 @@ bool deleteEntry(const std::wstring& path, bool folder, SystemError& error) {
     return false;
   }
   if (link && !handleOnLink) {
-    // Wine opened what the link leads to: the link goes by its path.
+    // Wine opened what the link leads to: the link goes by its path, as a
+    // file. Wine removes no link to a folder this way, which is the safe side.
     ::CloseHandle(h);
-    const bool done = ::DeleteFileW(path.c_str()) || ::RemoveDirectoryW(path.c_str());
+    const bool done = ::DeleteFileW(path.c_str());
     if (!done) error = lastError();
     return done;
   }

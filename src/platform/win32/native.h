@@ -29,6 +29,10 @@ HANDLE openHandle(const std::wstring& path, DWORD access, DWORD disposition, DWO
 // then, and only the path's attributes tell.
 bool isReparsePoint(const std::wstring& path);
 
+// The attributes of an open file or folder, INVALID_FILE_ATTRIBUTES on
+// failure. Cheaper than a status: no volume is asked for its serial number.
+DWORD attributesOf(HANDLE handle);
+
 // Status of an open file or folder. `reparseIsLink` says whether the handle
 // was opened on the reparse point itself.
 FileStatus statusOf(HANDLE handle, bool reparseIsLink);

@@ -41,6 +41,16 @@ std::string currentFolderWide() {
   }
 }
 
+// The name of the entry at `path` as its folder spells it; "" when missing.
+std::string spellingOnDisk(const std::string& path) {
+  WIN32_FIND_DATAW data;
+  const HANDLE find =
+      ::FindFirstFileExW(longPath(path).c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr, 0);
+  if (find == INVALID_HANDLE_VALUE) return {};
+  ::FindClose(find);
+  return narrow(data.cFileName);
+}
+
 }  // namespace
 
 std::string programFile() {
@@ -70,13 +80,12 @@ std::string resolveMediumPath(const std::string& dir, const std::string& value) 
     if (next == std::string::npos) next = rel.size();
     const std::string part = rel.substr(pos, next - pos);
     if (!part.empty() && part != "." && part != "..") {
-      const std::vector<DirEntry> entries = listFolder(resolved.empty() ? "." : resolved);
-      auto match = std::find_if(entries.begin(), entries.end(), [&](const DirEntry& e) { return e.name == part; });
-      if (match == entries.end())
-        match = std::find_if(entries.begin(), entries.end(),
-                             [&](const DirEntry& e) { return equalIgnoringAsciiCase(e.name, part); });
-      if (match == entries.end()) return literal;
-      resolved += match->name;
+      // The system finds the one entry of this name in any case and says
+      // how it is spelled; a match by its short 8.3 name or by a case
+      // other than ASCII's is no match.
+      const std::string spelled = spellingOnDisk(resolved + part);
+      if (spelled.empty() || !equalIgnoringAsciiCase(spelled, part)) return literal;
+      resolved += spelled;
     } else {
       resolved += part;
     }

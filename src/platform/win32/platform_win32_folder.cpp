@@ -32,11 +32,11 @@ HANDLE openFolder(const std::wstring& path, bool noReparse) {
   const HANDLE h = win32::openHandle(path, kFolderAccess, OPEN_EXISTING,
                                      noReparse ? FILE_FLAG_OPEN_REPARSE_POINT : 0, kFolderShare);
   if (h == INVALID_HANDLE_VALUE) return h;
-  BY_HANDLE_FILE_INFORMATION info{};
+  const DWORD attr = win32::attributesOf(h);
   DWORD error = ERROR_SUCCESS;
-  if (!::GetFileInformationByHandle(h, &info)) error = ::GetLastError();
-  else if (!(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
-           (noReparse && ((info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) || win32::isReparsePoint(path))))
+  if (attr == INVALID_FILE_ATTRIBUTES) error = ::GetLastError();
+  else if (!(attr & FILE_ATTRIBUTE_DIRECTORY) ||
+           (noReparse && ((attr & FILE_ATTRIBUTE_REPARSE_POINT) || win32::isReparsePoint(path))))
     error = ERROR_DIRECTORY;
   if (error == ERROR_SUCCESS) return h;
   ::CloseHandle(h);

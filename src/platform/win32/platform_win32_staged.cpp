@@ -72,15 +72,11 @@ bool StagedFile::commit(const std::string& name) {
   if (!isOpen()) return fail(SystemError::fromNative(ERROR_INVALID_HANDLE), false);
   // The attributes the copy keeps: the staged ones without the hidden bit,
   // unless the source had it too.
-  const FileStatus now = file_->status();
-  if (!now.valid) return fail(file_->error(), false);
-  const int attributes = unnamed_ ? now.permissions : now.permissions & ~kAttrHidden;
-  if (attributes != now.permissions && !file_->setPermissions(attributes)) return fail(file_->error(), false);
-  // Written data that the system could not put on the medium shows up here.
-  if (!::FlushFileBuffers(win32::toHandle(file_->fd_))) {
-    const SystemError error = win32::lastError();
-    if (error.kind() != ErrorKind::AccessDenied) return fail(error, true);
-  }
+  const DWORD now = win32::attributesOf(win32::toHandle(file_->fd_));
+  if (now == INVALID_FILE_ATTRIBUTES) return fail(win32::lastError(), false);
+  if (!unnamed_ && (now & FILE_ATTRIBUTE_HIDDEN) &&
+      !file_->setPermissions(static_cast<int>(now & ~FILE_ATTRIBUTE_HIDDEN)))
+    return fail(file_->error(), false);
   if (!file_->close()) return fail(file_->error(), true);
   if (!folder_->rename(tempName_, name)) return fail(folder_->error(), false);
   tempName_.clear();
