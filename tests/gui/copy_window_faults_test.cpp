@@ -1,11 +1,17 @@
-// Copy faults of a real file system through the copy window: a target that
-// fills up. The test mounts a small tmpfs as the target in a mount namespace
-// of its own process, so it runs only where that is allowed (root).
+// Copy faults of the system through the copy window: a target that fills up
+// (a small tmpfs, mounted in a mount namespace of the test's own process, so
+// only where that is allowed: root), and a source file whose reading fails in
+// the middle (the fault shim, in a child that runs the test again).
+#include <dlfcn.h>
+#include <fcntl.h>
 #include <sched.h>
+#include <spawn.h>
 #include <sys/mount.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +20,9 @@
 
 #include "copy_window_fixture.h"
 #include "gui/widgets/grad_btn.h"
+#include "platform/platform.h"
+
+extern char** environ;
 
 namespace tavilo::gui::test {
 namespace {
@@ -37,6 +46,40 @@ void writeRandom(const std::string& path, std::size_t size) {
   std::string data(size, '\0');
   for (char& c : data) c = static_cast<char>(random());
   std::ofstream(path, std::ios::binary) << data;
+}
+
+// Runs the test `name` of this binary again in a child with the fault shim
+// preloaded and `fault` set; the child's exit code.
+int runWithShim(const std::string& name, const std::string& fault) {
+  const std::string shim = std::string(TAVILO_BINARY_DIR) + "/tests/libfault_shim.so";
+  // LD_PRELOAD splits at blanks and colons: the shim goes by an inherited descriptor's name.
+  const int shimFd = ::open(shim.c_str(), O_RDONLY);
+  if (shimFd < 0) {
+    ADD_FAILURE() << "missing " << shim << " (build the target fault_shim)";
+    return -1;
+  }
+  std::vector<std::string> env;
+  std::string asan = "ASAN_OPTIONS=verify_asan_link_order=0";
+  for (char** e = environ; *e; ++e) {
+    const std::string v = *e;
+    if (v.rfind("ASAN_OPTIONS=", 0) == 0) asan += ":" + v.substr(13);
+    else if (v.rfind("LD_PRELOAD=", 0) != 0 && v.rfind("TAVILO_FAULT_", 0) != 0) env.push_back(v);
+  }
+  env.push_back(asan);
+  env.push_back("LD_PRELOAD=/proc/self/fd/" + std::to_string(shimFd));
+  env.push_back(fault);
+  std::vector<char*> envp;
+  for (std::string& v : env) envp.push_back(v.data());
+  envp.push_back(nullptr);
+  const std::string exe = platform::programFile(), filter = "--gtest_filter=" + name;
+  char* argv[] = {const_cast<char*>(exe.c_str()), const_cast<char*>(filter.c_str()), nullptr};
+  pid_t pid;
+  const bool spawned = ::posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, envp.data()) == 0;
+  ::close(shimFd);
+  if (!spawned) return -1;
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 class CopyWindowFaults : public CopyWindowTest {};
@@ -78,6 +121,32 @@ TEST_F(CopyWindowFaults, ATargetThatFillsUpNamesTheFilesLeftOutKeepsNoPartOfThem
     EXPECT_EQ(listed(*w.FileListBox2), (std::vector<std::string>{"a.txt", "b_gross.bin", "c.txt"}));
   });
   ::umount2(path("ziel").c_str(), MNT_DETACH);
+}
+
+TEST_F(CopyWindowFaults, ASourceFileThatFailsInTheMiddleIsNamedAndTheRestCopied) {
+  if (!std::getenv("TAVILO_FAULT_READ_NAME")) {
+    EXPECT_EQ(runWithShim("CopyWindowFaults.ASourceFileThatFailsInTheMiddleIsNamedAndTheRestCopied",
+                          "TAVILO_FAULT_READ_NAME=b_kaputt.bin"),
+              0)
+        << "the test failed in the child with the fault shim (its output is above)";
+    return;
+  }
+  ASSERT_NE(::dlsym(RTLD_DEFAULT, "tavilo_fault_shim"), nullptr) << "the child runs without the fault shim";
+  medium_.file("daten/a.txt", "a");
+  writeRandom(path("daten/b_kaputt.bin"), 1 << 20);
+  medium_.file("daten/c.txt", "c");
+  std::filesystem::create_directories(path("ziel"));
+  main_->Model().EntryLocation = path("daten/a.txt");
+  openAs(true, [&](TfrmKopieren3& w) {
+    w.DirectoryListBox2->Directory(path("ziel"));
+    SeenMessage seen;
+    answerMessage(mrOk, &seen);
+    w.btnStartKopierenClick();
+    EXPECT_EQ(seen.text, "b_kaputt.bin: Ein-/Ausgabefehler des Datenträgers");
+    EXPECT_EQ(seen.question, "1 Datei konnte nicht kopiert werden.");
+    EXPECT_EQ(names("ziel"), (std::vector<std::string>{"a.txt", "c.txt"})) << "no part of the file, no temporary";
+    EXPECT_TRUE(w.shown());
+  });
 }
 
 }  // namespace
