@@ -9,10 +9,14 @@
  *       close of a file in that folder closes it and then reports EIO
  *   TAVILO_FAULT_READ_NAME
  *       a read of a file of that name (in any folder), as read or as the
- *       source of copy_file_range, fails with EIO once past its first byte */
+ *       source of copy_file_range, fails with EIO once past its first byte
+ *   TAVILO_FAULT_NO_TMPFILE
+ *       openat with O_TMPFILE fails with EOPNOTSUPP, as on vfat */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <errno.h>
+#include <fcntl.h>
+#include <stdarg.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -26,12 +30,14 @@ static ssize_t (*real_copy_file_range)(int, off_t*, int, off_t*, size_t, unsigne
 static ssize_t (*real_write)(int, const void*, size_t);
 static ssize_t (*real_read)(int, void*, size_t);
 static int (*real_close)(int);
+static int (*real_openat)(int, const char*, int, ...);
 
 static int writes_seen;
 
 static void load(void) {
   if (!real_write) real_write = (ssize_t (*)(int, const void*, size_t))dlsym(RTLD_NEXT, "write");
   if (!real_read) real_read = (ssize_t (*)(int, void*, size_t))dlsym(RTLD_NEXT, "read");
+  if (!real_openat) real_openat = (int (*)(int, const char*, int, ...))dlsym(RTLD_NEXT, "openat");
   if (!real_close) real_close = (int (*)(int))dlsym(RTLD_NEXT, "close");
   if (!real_copy_file_range)
     real_copy_file_range = (ssize_t (*)(int, off_t*, int, off_t*, size_t, unsigned))dlsym(RTLD_NEXT, "copy_file_range");
@@ -76,6 +82,22 @@ ssize_t read(int fd, void* buf, size_t count) {
     return -1;
   }
   return real_read(fd, buf, count);
+}
+
+int openat(int dir, const char* path, int flags, ...) {
+  mode_t mode = 0;
+  if (flags & (O_CREAT | __O_TMPFILE)) {
+    va_list args;
+    va_start(args, flags);
+    mode = va_arg(args, mode_t);
+    va_end(args);
+  }
+  load();
+  if ((flags & O_TMPFILE) == O_TMPFILE && getenv("TAVILO_FAULT_NO_TMPFILE")) {
+    errno = EOPNOTSUPP;
+    return -1;
+  }
+  return real_openat(dir, path, flags, mode);
 }
 
 ssize_t write(int fd, const void* buf, size_t count) {
