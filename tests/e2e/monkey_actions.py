@@ -16,6 +16,7 @@ class Actions:
         self.source_small = False  # the copy window's source side is still at its small start
         self.menu_may_copy = False  # the open menu is the copy window's own, with "Start kopieren"
         self.last_kind = None
+        self.made_target = False  # the chooser made and chose a folder: the copy window's target
 
     def point_in(self, w):
         return w["x"] + self.rng.randrange(max(1, w["w"])), w["y"] + self.rng.randrange(max(1, w["h"]))
@@ -102,10 +103,17 @@ class Actions:
         self.menu_may_copy = False
         if self.rng.random() < 0.2:
             # The row of the buttons (Installieren, Starten, Kopieren, CD durchsuchen): the ways to the copy window.
-            # Four buttons of 100 pixels from the middle less 215: "Kopieren" and "CD durchsuchen" last.
+            # Four buttons of 100 pixels from the middle less 215, above the status bar:
+            # "Kopieren" and "CD durchsuchen" last.
             left = self.rng.choice([w["w"] // 2 + 115, w["w"] // 2 + 115, w["w"] // 2 + 5, 0])
-            x, y = in_rect(w, (left, 5, 100 if left else w["w"], 22), self.rng)
+            x, y = in_rect(w, (left, w["h"] - 52, 100 if left else w["w"], 22), self.rng)
             self.log(f"click at {x - w['x']},{y - w['y']} in the button row")
+            self.press(x, y, 1, 1)
+            return
+        if self.rng.random() < 0.1:
+            # The picture panel below the group list: the way to the image window.
+            x, y = in_rect(w, (10, w["h"] * 55 // 100, w["w"] * 35 // 100, w["h"] * 35 // 100), self.rng)
+            self.log(f"click at {x - w['x']},{y - w['y']} where the picture panel lies")
             self.press(x, y, 1, 1)
             return
         self.random_input(w, *self.point_in(w))
@@ -143,6 +151,12 @@ class Actions:
             self.log("click on Start kopieren: the source is the small tree the window started at")
             self.press(*in_rect(w, COPY_CONTROLS["start"], rng), 1, 1)
             return
+        if self.made_target:
+            self.made_target = False
+            if rng.random() < 0.6:
+                self.log("click on the delete-folder button: the target may be the folder the chooser made")
+                self.press(*in_rect(w, COPY_CONTROLS["delete folder"], rng), 1, 1)
+                return
         if rng.random() < 0.75:
             names = [n for n in COPY_CONTROLS if n != "start" or self.source_small]
             x, y = in_rect(w, COPY_CONTROLS[rng.choice(names)], rng)
@@ -171,6 +185,12 @@ class Actions:
             if r < 0.6:
                 self.log("  click on the new-folder button")
                 self.press(*in_rect(w, CHOOSER_CONTROLS["new folder"], rng), 1, 1)
+                self.settle()
+                if rng.random() < 0.5 and not any(kind_of(x) == "dialog" for x in self.display.windows()):
+                    # The new folder becomes the copy window's target, where its deletion is the monkey's own.
+                    self.log("  click on OK")
+                    self.press(*in_rect(w, CHOOSER_CONTROLS["ok"], rng), 1, 1)
+                    self.made_target = True
             elif r < 0.8:
                 self.log("  key Return")
                 self.display.xdo("key", "Return")
