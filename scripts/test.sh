@@ -38,8 +38,10 @@ export ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=\"$root/tests/lsan
 run_ctest "$root/build-asan"
 
 echo "== monkey test of the sanitizer build"
-# Random media and random clicks and keys on the real program, under its own
-# Xvfb; any sanitizer report fails it and keeps the medium under build-asan/monkey.
+# Random media and random clicks and keys in every window of the real program,
+# under its own Xvfb and, as root, in a sandbox of its own (tests/e2e/monkey);
+# any sanitizer report, crash or hang fails it and keeps the medium under
+# build-asan/monkey.
 rm -rf "$root/build-asan/monkey"
 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" python3 "$root/tests/e2e/monkey" \
   --tavilo "$root/build-asan/Tavilo" --xwin "$root/build-asan/tests/tavilo_x_windows" \

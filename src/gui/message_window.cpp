@@ -58,7 +58,24 @@ void MessageWindow::show() {
   if (focusButton_ && focusButton_->visible()) focusButton_->take_focus();
 }
 
+std::string MessageWindow::Text() const {
+  std::string text = label() ? label() : "";
+  for (int i = 0; i < children(); ++i) {
+    const auto* line = dynamic_cast<const TTextLabel*>(child(i));
+    if (line && line->visible() && !line->Caption().empty()) text += "\n" + line->Caption();
+  }
+  return text;
+}
+
 int MessageWindow::handle(int event) {
+  // Ctrl+C copies the message, as the system's message boxes do: someone who
+  // asks for help can paste it instead of typing it.
+  if ((event == FL_KEYBOARD || event == FL_SHORTCUT) && Fl::event_state(FL_CTRL) &&
+      (Fl::event_key() == 'c' || Fl::event_key() == FL_Insert)) {
+    const std::string text = Text();
+    Fl::copy(text.c_str(), static_cast<int>(text.size()), 1);
+    return 1;
+  }
   const int taken = Fl_Double_Window::handle(event);
   if (taken || event != FL_SHORTCUT || Fl::event_key() != FL_Escape) return taken;
   if (escapeResult_ != mrNone) {

@@ -6,6 +6,8 @@
 
 #include <FL/Fl_Double_Window.H>
 
+#include <string>
+
 #include "core/layout/caption_layout.h"
 #include "core/message_kinds.h"
 #include "gui/color.h"
@@ -44,6 +46,9 @@ class MessageWindow : public Fl_Double_Window {
   void EscapeResult(int result) { escapeResult_ = result; }
   // Sets the client area and keeps the window at that size.
   void ClientSize(int width, int height);
+
+  // The title and the window's texts, one to a line, as Ctrl+C copies them.
+  std::string Text() const;
 
   void show() override;
   int handle(int event) override;

@@ -8,11 +8,15 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <string>
+#include <vector>
 
 #include "core/error.h"
 #include "core/files/file_utils_copy.h"
@@ -48,8 +52,9 @@ int copyChildIfAsked() {
 }
 const int copyChild = copyChildIfAsked();
 
-int runCopyChild(const std::string& kind, const std::string& source, const std::string& target,
-                 const std::vector<std::string>& faults) {
+// Starts the copy child; its process id, or -1.
+pid_t startCopyChild(const std::string& kind, const std::string& source, const std::string& target,
+                     const std::vector<std::string>& faults) {
   const std::string shim = std::string(TAVILO_BINARY_DIR) + "/tests/libfault_shim.so";
   // LD_PRELOAD splits at blanks and colons, which the build folder's path may
   // hold: the child is given the shim by an inherited descriptor's name.
@@ -81,11 +86,17 @@ int runCopyChild(const std::string& kind, const std::string& source, const std::
   pid_t pid;
   const bool spawned = ::posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, envp.data()) == 0;
   ::close(shimFd);
-  if (!spawned) return -1;
+  return spawned ? pid : -1;
+}
+
+int runCopyChild(const std::string& kind, const std::string& source, const std::string& target,
+                 const std::vector<std::string>& faults) {
+  const pid_t pid = startCopyChild(kind, source, target, faults);
+  if (pid < 0) return -1;
   int status = 0;
   ::waitpid(pid, &status, 0);
   const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  if (code == kNoShim) ADD_FAILURE() << "the copy child runs without " << shim;
+  if (code == kNoShim) ADD_FAILURE() << "the copy child runs without the fault shim";
   return code;
 }
 
@@ -139,6 +150,37 @@ TEST_F(SystemCopyFaults, AFileSizeLimitFailsTheCopyAndKeepsTheOldTarget) {
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), kFailed);
   expectOldTargetKept("file size limit 100000");
+}
+
+// Where the file system makes no unnamed files, a copy killed in the middle
+// leaves its hidden temporary; the next copy into that folder removes it.
+TEST_F(SystemCopyFaults, AKilledCopysTemporaryGoesWithTheNextCopyIntoItsFolder) {
+  {
+    const int fd = ::open(path("quelle/gross.bin").c_str(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, off_t{1} << 30), 0);  // sparse: quick to make, long to copy
+    ::close(fd);
+  }
+  const std::vector<std::string> faults = {"TAVILO_FAULT_NO_TMPFILE=1"};
+  const pid_t pid = startCopyChild("buffered", path("quelle/gross.bin"), dir_, faults);
+  ASSERT_GT(pid, 0);
+  std::string temporary;
+  for (int waited = 0; waited < 3000 && temporary.empty(); ++waited) {  // 30 seconds
+    for (const std::string& name : names("ziel"))
+      if (name.rfind(".tavilo-", 0) == 0 && pf::fileStatus(path("ziel/" + name), false).size > 0) temporary = name;
+    if (temporary.empty()) ::usleep(10000);
+  }
+  ::kill(pid, SIGKILL);
+  ::waitpid(pid, nullptr, 0);
+  ASSERT_FALSE(temporary.empty()) << "the copy wrote no hidden temporary";
+  EXPECT_EQ(names("ziel"), (std::vector<std::string>{temporary, "daten.bin"}));
+
+  // Later (the temporary's time set back, as if it were): another file copied there.
+  const timespec hourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, path("ziel/" + temporary).c_str(), hourAgo, 0), 0);
+  writeFile("quelle/klein.txt", "k");
+  EXPECT_EQ(runCopyChild("buffered", path("quelle/klein.txt"), dir_, faults), kCopied);
+  EXPECT_EQ(names("ziel"), (std::vector<std::string>{"daten.bin", "klein.txt"}));
 }
 
 }  // namespace

@@ -1,13 +1,21 @@
-// Questions and one request to the X server for the end-to-end tests:
+// Questions and requests to the X server for the end-to-end tests:
 //   x_windows list        one line per viewable top-level window:
 //                         id override-redirect x y width height class|name
 //   x_windows close ID    asks the window to close, as its close box does
 //                         (WM_DELETE_WINDOW)
+//   x_windows clear       leaves the clipboard without an owner
+//   x_windows clipboard   prints the clipboard's text (UTF-8); exit 1 when
+//                         nobody holds it or the owner does not answer
+//   x_windows serve       reads these commands from stdin, one a line, and
+//                         ends each answer with the byte 0x1e, the exit code
+//                         and a newline (one process and connection for all)
 // Needs $DISPLAY; without a window manager the top-level windows are the
 // root window's children.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+
+#include <poll.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,11 +33,29 @@ std::string classOf(Display* dpy, Window w) {
   return c;
 }
 
+// The value of a property of 8-bit items, "" when it is missing.
+std::string textProperty(Display* dpy, Window w, Atom property) {
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  if (XGetWindowProperty(dpy, w, property, 0, 1 << 20, False, AnyPropertyType, &type, &format, &count, &after,
+                         &data) != Success || !data)
+    return "";
+  std::string text = format == 8 ? std::string(reinterpret_cast<char*>(data), count) : "";
+  XFree(data);
+  return text;
+}
+
 std::string nameOf(Display* dpy, Window w) {
-  char* name = nullptr;
-  if (!XFetchName(dpy, w, &name) || !name) return "";
-  std::string n = name;
-  XFree(name);
+  // The UTF-8 title first: WM_NAME holds Latin-1 or compound text.
+  std::string n = textProperty(dpy, w, XInternAtom(dpy, "_NET_WM_NAME", False));
+  if (n.empty()) {
+    char* name = nullptr;
+    if (!XFetchName(dpy, w, &name) || !name) return "";
+    n = name;
+    XFree(name);
+  }
   for (char& c : n)
     if (c == '\n') c = ' ';
   return n;
@@ -62,6 +88,62 @@ int close(Display* dpy, Window w) {
   return 0;
 }
 
+int clearClipboard(Display* dpy) {
+  XSetSelectionOwner(dpy, XInternAtom(dpy, "CLIPBOARD", False), None, CurrentTime);
+  XSync(dpy, False);
+  return 0;
+}
+
+int printClipboard(Display* dpy) {
+  const Atom clipboard = XInternAtom(dpy, "CLIPBOARD", False);
+  if (XGetSelectionOwner(dpy, clipboard) == None) return 1;
+  const Window me = XCreateSimpleWindow(dpy, DefaultRootWindow(dpy), 0, 0, 1, 1, 0, 0, 0);
+  const Atom target = XInternAtom(dpy, "UTF8_STRING", False);
+  const Atom into = XInternAtom(dpy, "TAVILO_CLIPBOARD", False);
+  XConvertSelection(dpy, clipboard, target, into, me, CurrentTime);
+  XFlush(dpy);
+  for (int waited = 0; waited < 100; ++waited) {  // ten seconds
+    while (XPending(dpy)) {
+      XEvent e;
+      XNextEvent(dpy, &e);
+      if (e.type != SelectionNotify || e.xselection.requestor != me) continue;
+      if (e.xselection.property == None) return 1;
+      std::fputs(textProperty(dpy, me, into).c_str(), stdout);
+      XDestroyWindow(dpy, me);
+      return 0;
+    }
+    pollfd fd{ConnectionNumber(dpy), POLLIN, 0};
+    poll(&fd, 1, 100);
+  }
+  XDestroyWindow(dpy, me);
+  return 1;
+}
+
+int command(Display* dpy, int argc, char** argv);
+
+int serve(Display* dpy) {
+  char line[256];
+  while (std::fgets(line, sizeof line, stdin)) {
+    char* words[3] = {};
+    int count = 1;
+    for (char* w = std::strtok(line, " \n"); w && count < 3; w = std::strtok(nullptr, " \n")) words[count++] = w;
+    const int rc = count > 1 ? command(dpy, count, words) : 2;
+    std::printf("\x1e%d\n", rc);
+    std::fflush(stdout);
+  }
+  return 0;
+}
+
+int command(Display* dpy, int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "list") == 0) return list(dpy);
+  if (argc == 3 && std::strcmp(argv[1], "close") == 0) return close(dpy, std::strtoul(argv[2], nullptr, 0));
+  if (argc == 2 && std::strcmp(argv[1], "clear") == 0) return clearClipboard(dpy);
+  if (argc == 2 && std::strcmp(argv[1], "clipboard") == 0) return printClipboard(dpy);
+  if (argc == 2 && std::strcmp(argv[1], "serve") == 0) return serve(dpy);
+  std::fprintf(stderr, "usage: x_windows list | close ID | clear | clipboard | serve\n");
+  return 2;
+}
+
 int ignoreErrors(Display*, XErrorEvent*) { return 0; }  // a window may go while we look
 
 }  // namespace
@@ -73,10 +155,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   XSetErrorHandler(ignoreErrors);
-  int rc = 2;
-  if (argc == 2 && std::strcmp(argv[1], "list") == 0) rc = list(dpy);
-  else if (argc == 3 && std::strcmp(argv[1], "close") == 0) rc = close(dpy, std::strtoul(argv[2], nullptr, 0));
-  else std::fprintf(stderr, "usage: x_windows list | close ID\n");
+  const int rc = command(dpy, argc, argv);
   XCloseDisplay(dpy);
   return rc;
 }

@@ -5,6 +5,10 @@
 #include <FL/Fl_Double_Window.H>
 #include <gtest/gtest.h>
 
+#include <cstdarg>
+#include <cstdio>
+#include <string>
+
 #include "core/error.h"
 #include "gui/error_box.h"
 #include "modal_answer.h"
@@ -35,6 +39,31 @@ TEST(WindowTitle, LegacyPropertiesHoldLatin1OrCompoundTextAfterShowAndEveryChang
   window.label("Image: shot1.jpg");
   EXPECT_TRUE(waitTitle("STRING", "Image: shot1.jpg"));
   window.hide();
+}
+
+std::string warned;
+void recordWarning(const char* format, ...) {
+  char text[512];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(text, sizeof text, format, args);
+  va_end(args);
+  warned += std::string(text) + "\n";
+}
+
+TEST(WindowTitle, AWindowGoneBeforeItsTitleNoticeCausesNoXError) {
+  Application::instance();
+  const auto toolkitWarning = Fl::warning;
+  Fl::warning = recordWarning;
+  warned.clear();
+  for (int i = 0; i < 5; ++i) {
+    Fl_Double_Window window(200, 100, "Bestätigung");
+    window.show();
+    window.hide();  // destroyed while the notices of its title are still on their way
+  }
+  for (int i = 0; i < 50; ++i) Fl::wait(0.01);  // the errors come back as events
+  Fl::warning = toolkitWarning;
+  EXPECT_EQ(warned, "");
 }
 
 TEST(ErrorBoxText, FullStopAfterCharactersBeyondTheDot) {

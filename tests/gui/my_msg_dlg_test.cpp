@@ -326,5 +326,38 @@ TEST(MyMsgDlg, ColoursAndBackground) {
   EXPECT_FALSE(bgShown);
 }
 
+// What a paste of the clipboard gives, read back through FLTK.
+std::string clipboardText() {
+  struct Receiver : Fl_Box {
+    Receiver() : Fl_Box(0, 0, 1, 1) {}
+    int handle(int event) override {
+      if (event != FL_PASTE) return Fl_Box::handle(event);
+      text.assign(Fl::event_text(), static_cast<std::size_t>(Fl::event_length()));
+      return 1;
+    }
+    std::string text;
+  } receiver;
+  Fl::paste(receiver, 1, Fl::clipboard_plain_text);
+  return receiver.text;
+}
+
+TEST(MyMsgDlg, CtrlCCopiesTheMessageAndAnswersNothing) {
+  // English, where a plain "c" is the accelerator of "&Cancel".
+  TmyMsgDlg dlg;
+  dlg.Sprache_D(false);
+  bool stillShown = false;
+  const int result = executeAnswering(
+      dlg,
+      [&](TmsgForm& f) {
+        test::sendKey(f, 'c', "\x03", FL_CTRL);
+        stillShown = f.shown() != 0;
+        test::pressCloseBox(f);
+      },
+      mtConfirmation, "", "Ordner\n\n/TMP/X & Y", "LÖSCHEN ?", mbJaNeinAbbruch);
+  EXPECT_TRUE(stillShown);
+  EXPECT_EQ(result, 2);
+  EXPECT_EQ(clipboardText(), "Confirmation\nOrdner\n\n/TMP/X & Y\nLÖSCHEN ?");
+}
+
 }  // namespace
 }  // namespace tavilo::gui

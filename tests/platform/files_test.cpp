@@ -1,9 +1,14 @@
 // The platform's file services: status, times to the nanosecond, permissions,
 // creating and removing, the file handle, mount points.
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <ctime>
+#include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "support/as_user.h"
@@ -240,4 +245,27 @@ TEST_F(PlatformFiles, AStagedFileHasNoNameUntilCommittedAndTakesTheReadOnlyState
   EXPECT_EQ(readFile("alt"), "neu");
   EXPECT_TRUE(pf::fileStatus(path("alt"), true).readOnly);
   EXPECT_EQ(folder.list().size(), 2u);
+}
+
+TEST_F(PlatformFiles, StagingRemovesOnlyTheTemporariesThatAKilledCopyLeft) {
+  writeFile("quelle", "q");
+  const char* const left = ".tavilo-Ab12Cd";  // a copy killed in the middle
+  const char* const writing = ".tavilo-Xy34Zw";  // a copy that still writes it
+  const char* const fresh = ".tavilo-frisch";  // made a moment ago, not yet locked
+  for (const char* name : {left, writing, fresh, ".tavilo-Ab12Cd.txt", "tavilo-Ab12Cd", ".tavilo-Ab1"})
+    writeFile(name, "halb");
+  const timespec hourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+  for (const char* name : {left, writing, ".tavilo-Ab12Cd.txt", "tavilo-Ab12Cd", ".tavilo-Ab1"})
+    ASSERT_EQ(::utimensat(AT_FDCWD, path(name).c_str(), hourAgo, 0), 0);
+  const int held = ::open(path(writing).c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(held, 0);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+
+  const pf::Folder folder = pf::Folder::open(path());
+  { pf::StagedFile dropped = folder.stage(pf::fileStatus(path("quelle"), true)); }
+  ::close(held);
+  std::vector<std::string> names;
+  for (const pf::DirEntry& e : folder.list()) names.push_back(e.name);
+  EXPECT_EQ(names, (std::vector<std::string>{".tavilo-Ab1", ".tavilo-Ab12Cd.txt", ".tavilo-frisch", ".tavilo-Xy34Zw",
+                                             "quelle", "tavilo-Ab12Cd"}));
 }

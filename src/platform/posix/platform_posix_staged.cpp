@@ -2,11 +2,25 @@
 // complete, or where the file system cannot make one, a hidden file renamed
 // over the target. A name that is taken is replaced by a rename, never by an
 // unlink first, so the old file stays whole until the new one is.
+//
+// Every staged file holds an flock for as long as it is open. A copy that was
+// killed leaves its hidden ".tavilo-xxxxxx" unlocked, and the first staging in
+// that folder by a later run removes it (a folder is looked at once a run;
+// a temporary written to within the last two seconds stays).
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
+#include <mutex>
+#include <set>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -30,6 +44,43 @@ int fileCreationMask() {
   return mask;
 }
 
+// The name of a hidden temporary as Folder and File make them: ".tavilo-"
+// and six letters or digits.
+bool temporaryName(const std::string& name) {
+  static constexpr std::string_view kPrefix = ".tavilo-";
+  if (name.size() != kPrefix.size() + 6 || name.compare(0, kPrefix.size(), kPrefix) != 0) return false;
+  return std::all_of(name.begin() + kPrefix.size(), name.end(), [](char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+  });
+}
+
+// Whether this run looks at the folder `fd` for the first time.
+bool firstLook(int fd) {
+  struct stat st;
+  if (::fstat(fd, &st) != 0) return false;
+  static std::mutex mutex;
+  static std::set<std::pair<dev_t, ino_t>> seen;
+  const std::lock_guard<std::mutex> lock(mutex);
+  return seen.emplace(st.st_dev, st.st_ino).second;
+}
+
+// Removes the temporaries in folder `fd` that nobody holds: a live one is
+// locked by its writer. One written to within the last seconds stays, since
+// a writer takes its lock only just after making the file.
+void removeLeftovers(int fd, const std::vector<DirEntry>& entries) {
+  const std::time_t now = std::time(nullptr);
+  for (const DirEntry& e : entries) {
+    if (e.isFolder || e.isLink || !temporaryName(e.name)) continue;
+    const int file = ::openat(fd, e.name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (file < 0) continue;
+    struct stat st;
+    if (::fstat(file, &st) == 0 && S_ISREG(st.st_mode) && st.st_mtime < now - 2 &&
+        ::flock(file, LOCK_EX | LOCK_NB) == 0)
+      ::unlinkat(fd, e.name.c_str(), 0);
+    ::close(file);
+  }
+}
+
 }  // namespace
 
 StagedFile Folder::stage(const FileStatus& like) const {
@@ -41,6 +92,7 @@ StagedFile Folder::stage(const FileStatus& like) const {
   const int mode = modeExact ? permissions : 0600;
   StagedFile staged;
   staged.folder_ = this;
+  if (firstLook(fd_)) removeLeftovers(fd_, list());
   File file = createUnnamed(mode);
   staged.unnamed_ = file.isOpen();
   if (!staged.unnamed_) file = createTemporary(mode);
@@ -48,6 +100,8 @@ StagedFile Folder::stage(const FileStatus& like) const {
     staged.error_ = error_;
     return staged;
   }
+  // Held until the file is closed; a hidden name linked to it is held too.
+  ::flock(file.fd_, LOCK_EX | LOCK_NB);
   staged.tempName_ = file.name();
   // The descriptor keeps its write access whatever the mode says.
   if (!modeExact) file.setPermissions(permissions);

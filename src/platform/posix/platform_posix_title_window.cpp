@@ -54,15 +54,24 @@ void rewrite(Display* dpy, Window window, Atom modern, Atom legacy) {
   if (wanted.value) XFree(wanted.value);
 }
 
+int ignoreErrors(Display*, XErrorEvent*) { return 0; }
+
 }  // namespace
 
 void repairLegacyTitle(const NativeWindow& window) {
   auto* dpy = static_cast<Display*>(window.display);
   const auto id = static_cast<Window>(window.handle);
   if (!dpy || !id) return;
+  // The notice of a title write may come after its window was destroyed (a
+  // dialog that closed at once): the errors of these requests are nobody's
+  // concern, so they are taken here, not by the toolkit's handler, which
+  // prints them. Earlier requests are answered before the handler changes.
+  XSync(dpy, False);
+  const auto previous = XSetErrorHandler(ignoreErrors);
   rewrite(dpy, id, XInternAtom(dpy, "_NET_WM_NAME", False), XA_WM_NAME);
   rewrite(dpy, id, XInternAtom(dpy, "_NET_WM_ICON_NAME", False), XA_WM_ICON_NAME);
-  XFlush(dpy);
+  XSync(dpy, False);
+  XSetErrorHandler(previous);
 }
 
 void repairLegacyTitleOnEvent(void* display, const void* event) {
