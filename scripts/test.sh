@@ -2,8 +2,9 @@
 # Sets everything up, builds Tavilo and runs every test: the normal build with
 # warnings as errors, a build with address and undefined-behaviour sanitizers
 # (its tests and a monkey test of the real program, TAVILO_MONKEY_SECONDS long,
-# 60 by default), the configuration and picture fuzzers, and the release
-# binaries with their dependency check. Exits non-zero on any failure.
+# 60 by default), the configuration and picture fuzzers, the Windows build with
+# its tests under Wine, and the release binaries for both systems with their
+# dependency checks. Exits non-zero on any failure.
 # --quick: only the normal build and its ctest run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -51,6 +52,9 @@ unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
 
 echo "== fuzzing"
 "$root/scripts/fuzz.sh" "${TAVILO_FUZZ_SECONDS:-30}"
+
+echo "== Windows build and its tests under Wine"
+"$root/scripts/test-windows.sh"
 
 echo "== release binaries"
 "$root/scripts/release.sh"

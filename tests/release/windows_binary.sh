@@ -30,8 +30,9 @@ for binary in "$@"; do
     grep -Eqi "$system_dlls" <<<"$dll" || fail "imports $dll, which is no system DLL"
   done <<<"$imports"
   # The manifest and the version resource, as their texts show in the section.
-  x86_64-w64-mingw32-strings -el "$binary" | grep -q '^FileDescription$' || fail "no version resource"
-  x86_64-w64-mingw32-strings "$binary" | grep -q 'Microsoft.Windows.Common-Controls' || fail "no manifest"
+  # (grep -c reads to the end: -q would stop strings early, which pipefail counts as failure)
+  x86_64-w64-mingw32-strings -el "$binary" | grep -c '^FileDescription$' >/dev/null || fail "no version resource"
+  x86_64-w64-mingw32-strings "$binary" | grep -c 'Microsoft.Windows.Common-Controls' >/dev/null || fail "no manifest"
   ((first)) && ((size >= limit)) && fail "$size bytes, the menu should stay under $limit"
   first=0
 done
