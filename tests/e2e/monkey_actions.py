@@ -68,7 +68,7 @@ class Actions:
     def act(self):
         """One action in the window that takes input now; False when there is none."""
         windows = self.display.windows()
-        kind, w = active_window(windows, self.rng)
+        kind, w = active_window(windows)
         if w is None:
             return False
         self.reached.add(kind)
@@ -130,13 +130,17 @@ class Actions:
         rng = self.rng
         r = rng.random()
         wid = str(int(w["id"], 16))
-        if r < 0.15:
+        if r < 0.3:
             size = (rng.randint(1, 1280), rng.randint(1, 1024))
             self.log(f"resize the image window to {size[0]}x{size[1]}")
             self.display.xdo("windowsize", wid, str(size[0]), str(size[1]))
-        elif r < 0.25:
+        elif r < 0.5:
             self.log("maximise the image window (the whole screen, as a window manager would)")
             self.display.xdo("windowmove", wid, "0", "0", "windowsize", wid, "1280", "1024")
+        elif r < 0.65:
+            # Its menu ("Kopieren nach...") rather than a click, which closes it.
+            self.menu_may_copy = False
+            self.random_input(w, *self.point_in(w), keys=["Escape", "Return", "Tab", "space", "ctrl+c"])
         else:
             self.act_plain(w)
 

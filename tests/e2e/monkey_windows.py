@@ -61,20 +61,16 @@ def kind_of(w):
     return "dialog"
 
 
-def active_window(windows, rng):
-    """The window that takes input now: the top of the modal stack, else the
-    main window or an image window beside it."""
+def active_window(windows):
+    """The window that takes input now: the top of the modal stack (the copy,
+    info and image windows and every dialog are modal), else the main window."""
     by_kind = {}
     for w in windows:
         by_kind.setdefault(kind_of(w), []).append(w)
-    for kind in ("dialog", "files", "chooser", "info", "copy"):
+    for kind in ("dialog", "files", "chooser", "info", "image", "copy", "main"):
         if kind in by_kind:
             return kind, by_kind[kind][-1]
-    free = by_kind.get("image", []) + by_kind.get("main", [])
-    if not free:
-        return None, None
-    w = rng.choice(free)
-    return kind_of(w), w
+    return None, None
 
 
 def in_rect(window, rect, rng):
