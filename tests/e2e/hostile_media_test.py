@@ -31,7 +31,7 @@ OUTPUT_LIMIT = 64 << 10  # bytes of checker output
 
 
 def windows(xwin):
-    out = subprocess.run([xwin, "list"], capture_output=True, text=True, timeout=20).stdout
+    out = subprocess.run([xwin, "list"], capture_output=True, timeout=20).stdout.decode("utf-8", errors="replace")
     found = []
     for line in out.splitlines():
         head, _, name = line.partition("|")
