@@ -48,6 +48,7 @@ endmacro()
 
 tavilo_test_not_under_wine("written with POSIX paths ('/' the root, '//' one separator)"
   FolderTree.NormalFolderDropsTrailingAndDoubledSeparators FolderTree.TrailingSeparatorRules
+  FolderTree.RootAncestorsFolderThenSubFoldersOneLevelDeeper PathShorten.MiddleFoldersGiveWayFirst
   CopySourceFolder.TheEntrysFolderOrItsFilesFolderWhenItCanBeEnteredElseTheProgramFolder
   CopyFailureMessage.ListsTheFirstFewBelowTheSourceAndCountsAllInTheQuestion)
 

@@ -2,6 +2,7 @@
 // variant that it is there to show.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -13,7 +14,8 @@ namespace {
 const std::string kMedium = std::string(TAVILO_SOURCE_DIR) + "/examples/demo-medium/";
 
 std::string readBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  // The UTF-8 path as such: a narrow one means the ANSI code page on Windows.
+  std::ifstream in(std::filesystem::path(std::u8string(path.begin(), path.end())), std::ios::binary);
   std::stringstream s;
   s << in.rdbuf();
   return s.str();

@@ -53,8 +53,10 @@ std::string patternBytes(std::size_t n, unsigned seed) {
 void TempTree::SetUp() {
   fs::path base = pathOf(base_);
   if (base_.empty()) {
-    const char* env = std::getenv("TAVILO_TEST_TMP");
-    base = env && *env ? pathOf(env) : fs::temp_directory_path();
+    // The wide environment: the narrow one is in the ANSI code page, which
+    // cannot hold every character of a checkout's path.
+    const wchar_t* env = _wgetenv(L"TAVILO_TEST_TMP");
+    base = env && *env ? fs::path(env) : fs::temp_directory_path();
   }
   base = fs::absolute(base).make_preferred();
   fs::create_directories(base);
