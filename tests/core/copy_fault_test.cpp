@@ -119,7 +119,7 @@ TEST_F(CopyFaults, ASourceThatChangesSizeIsCopiedToItsEnd) {
   for (const auto& c : cases) {
     writeFile("quelle/daten.bin", patternBytes(200000, 7));
     FaultyFileSystem fs;
-    fs.afterFirstTransfer = [&] { std::filesystem::resize_file(src_, c.newSize); };
+    fs.afterFirstTransfer = [&] { std::filesystem::resize_file(std::u8string(src_.begin(), src_.end()), c.newSize); };
     ASSERT_TRUE(core::CopyFileBuffered(src_, dir_, fs)) << c.what;
     std::string expected = patternBytes(200000, 7);
     if (c.newSize > expected.size()) expected.resize(c.newSize, '\0');
