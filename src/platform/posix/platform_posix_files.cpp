@@ -300,18 +300,6 @@ std::int64_t File::copyTo(File& target, std::size_t size) {
   return copyThroughBuffer(target, size);
 }
 
-std::int64_t File::copyThroughBuffer(File& target, std::size_t size) {
-  constexpr std::size_t kBuffer = 1 << 20;
-  static thread_local std::vector<char> buffer(kBuffer);
-  const std::int64_t n = read(buffer.data(), std::min(size, kBuffer));
-  if (n <= 0) return n;
-  if (!target.writeAll(buffer.data(), static_cast<std::size_t>(n))) {
-    error_ = target.error_;
-    return -1;
-  }
-  return n;
-}
-
 bool File::close() {
   if (fd_ < 0) {
     error_ = SystemError::fromNative(EBADF);

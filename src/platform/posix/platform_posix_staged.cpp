@@ -109,40 +109,6 @@ StagedFile Folder::stage(const FileStatus& like) const {
   return staged;
 }
 
-StagedFile::~StagedFile() { discard(); }
-
-StagedFile::StagedFile(StagedFile&& other) noexcept
-    : folder_(std::exchange(other.folder_, nullptr)),
-      file_(std::move(other.file_)),
-      tempName_(std::move(other.tempName_)),
-      unnamed_(other.unnamed_),
-      closeFailed_(other.closeFailed_),
-      error_(other.error_) {
-  other.tempName_.clear();
-}
-
-StagedFile& StagedFile::operator=(StagedFile&& other) noexcept {
-  if (this != &other) {
-    discard();
-    folder_ = std::exchange(other.folder_, nullptr);
-    file_ = std::move(other.file_);
-    tempName_ = std::move(other.tempName_);
-    other.tempName_.clear();
-    unnamed_ = other.unnamed_;
-    closeFailed_ = other.closeFailed_;
-    error_ = other.error_;
-  }
-  return *this;
-}
-
-bool StagedFile::isOpen() const { return file_ && file_->isOpen(); }
-
-void StagedFile::discard() {
-  file_.reset();
-  if (folder_ && !tempName_.empty()) folder_->removeFile(tempName_);
-  tempName_.clear();
-}
-
 bool StagedFile::commit(const std::string& name) {
   auto fail = [&](SystemError error, bool atClose) {
     error_ = error;
