@@ -3,16 +3,20 @@
 // exits 0 without errors, 1 with errors, 2 when the medium cannot be read.
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "core/check/medium_check.h"
+#include "platform/platform.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2 || std::string(argv[1]).empty() || std::string(argv[1]) == "--help") {
+  tavilo::platform::useUtf8Console();
+  const std::vector<std::string> arguments = tavilo::platform::programArguments(argc, argv);
+  if (arguments.size() != 1 || arguments[0].empty() || arguments[0] == "--help") {
     std::fprintf(stderr, "usage: tavilo-check FOLDER\n"
                          "Checks FOLDER/Tavilo.ini and every file it names, as the menu would read them.\n");
     return 2;
   }
-  const tavilo::core::MediumCheck check = tavilo::core::checkMedium(argv[1]);
+  const tavilo::core::MediumCheck check = tavilo::core::checkMedium(arguments[0]);
   if (check.unreadable) {
     std::fprintf(stderr, "tavilo-check: cannot read the medium: %s\n",
                  tavilo::core::terminalText(*check.unreadable).c_str());

@@ -18,6 +18,12 @@ namespace tavilo::platform {
 std::string programFile();
 // Folder of the running program with one trailing separator (case kept).
 std::string programDir();
+// The arguments after the program's name, in UTF-8. On Windows they are read
+// from the wide command line: main's argv there is in the ANSI code page,
+// which cannot hold every name.
+std::vector<std::string> programArguments(int argc, char** argv);
+// Text the program writes to its console is UTF-8 (Windows' console is told so).
+void useUtf8Console();
 
 // How this system spells paths (core/path.h reads both spellings).
 enum class PathStyle { Posix, Windows };

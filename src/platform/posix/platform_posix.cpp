@@ -88,6 +88,12 @@ std::string programDir() {
   return file.substr(0, slash + 1);
 }
 
+std::vector<std::string> programArguments(int argc, char** argv) {
+  return argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>();
+}
+
+void useUtf8Console() {}  // terminals here take the bytes as they are
+
 std::string resolveMediumPath(const std::string& dir, const std::string& value) {
   std::string rel = value;
   std::replace(rel.begin(), rel.end(), '\\', '/');

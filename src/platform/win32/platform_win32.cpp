@@ -1,6 +1,7 @@
 // Program file, configuration paths, time, folder listing and the current
 // folder on Windows.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -64,6 +65,18 @@ std::string programDir() {
   if (slash == std::string::npos) return ".\\";
   return file.substr(0, slash + 1);
 }
+
+std::vector<std::string> programArguments(int, char**) {
+  std::vector<std::string> arguments;
+  int count = 0;
+  wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  if (!wide) return arguments;
+  for (int i = 1; i < count; ++i) arguments.push_back(narrow(wide[i]));
+  ::LocalFree(wide);
+  return arguments;
+}
+
+void useUtf8Console() { ::SetConsoleOutputCP(CP_UTF8); }
 
 std::string resolveMediumPath(const std::string& dir, const std::string& value) {
   // As on POSIX: '/' between the parts, and each part spelled as on the
