@@ -79,7 +79,7 @@ bool TAgOpenDialog::IsSystemDialog() { return platform::systemOpenFileOffered();
 
 bool TAgOpenDialog::executeSystemDialog() {
   platform::OpenFileRequest request;
-  if (owner_ && owner_->shown()) request.owner = nativeWindow(*owner_);
+  if (owner_) request.owner = nativeWindow(*owner_);  // no handle before it is shown
   request.title = title_;
   request.initialFolder = initialDir_;
   request.filter = filter_;
