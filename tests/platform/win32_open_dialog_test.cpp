@@ -43,6 +43,14 @@ std::wstring dialogText(HWND dialog, UINT message) {
   return text;
 }
 
+// The visible dialog of that title which `thread` made: tests may run side by
+// side, each with its own dialog.
+HWND shownDialog(DWORD thread) {
+  for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, L"#32770", kTitle)) != nullptr;)
+    if (GetWindowThreadProcessId(w, nullptr) == thread && IsWindowVisible(w)) return w;
+  return nullptr;
+}
+
 HWND fileList(HWND dialog) {
   const HWND view = FindWindowExW(dialog, nullptr, L"SHELLDLL_DefView", nullptr);
   return view ? FindWindowExW(view, nullptr, L"SysListView32", nullptr) : nullptr;
@@ -71,9 +79,10 @@ struct Seen {
 // should give) and then answers it with `answer`.
 std::optional<std::string> runAnswered(const OpenFileRequest& request, LRESULT listView, Seen& seen,
                                        const std::function<void(HWND)>& answer) {
+  const DWORD shower = GetCurrentThreadId();
   std::thread person([&] {
     HWND dialog = nullptr;
-    seen.found = waitFor([&] { return (dialog = FindWindowW(L"#32770", kTitle)) && IsWindowVisible(dialog); });
+    seen.found = waitFor([&] { return (dialog = shownDialog(shower)) != nullptr; });
     if (!seen.found) return;
     seen.owner = GetWindow(dialog, GW_OWNER);
     // The view is switched once the dialog has shown its first folder.
