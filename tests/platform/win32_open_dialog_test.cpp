@@ -56,10 +56,12 @@ HWND fileList(HWND dialog) {
   return view ? FindWindowExW(view, nullptr, L"SysListView32", nullptr) : nullptr;
 }
 
-// The file name box: a combo box since Windows 2000, an edit field before.
-HWND fileNameBox(HWND dialog) {
+// Types `name` into the file name box: a combo box since Windows 2000, an
+// edit field before; the dialog's own message fills either.
+void typeFileName(HWND dialog, const std::wstring& name) {
   const HWND combo = GetDlgItem(dialog, cmb13);
-  return combo && IsWindowVisible(combo) ? combo : GetDlgItem(dialog, edt1);
+  const int box = combo && IsWindowVisible(combo) ? cmb13 : edt1;
+  SendMessageW(dialog, CDM_SETCONTROLTEXT, box, reinterpret_cast<LPARAM>(name.c_str()));
 }
 
 struct Seen {
@@ -138,7 +140,7 @@ TEST_F(Win32OpenDialog, ShowsTheRequestInTheListViewAndReturnsTheTypedNameAsUtf8
   request.view = FileListView::List;
   Seen seen;
   const std::optional<std::string> chosen = runAnswered(request, LV_VIEW_LIST, seen, [&](HWND dialog) {
-    SetWindowTextW(fileNameBox(dialog), typed.c_str());
+    typeFileName(dialog, typed);
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
   });
   ASSERT_TRUE(seen.found) << "no dialog titled \"Image kopieren nach...\" appeared";
