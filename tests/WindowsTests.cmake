@@ -108,3 +108,10 @@ add_test(NAME e2e.windows_main_window
           $<TARGET_FILE:tavilo-check> ${PROJECT_SOURCE_DIR}/examples/demo-medium)
 set_tests_properties(e2e.windows_main_window PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE
   ENVIRONMENT "TAVILO_TEST_TMP=${PROJECT_BINARY_DIR}/test-tmp")
+
+# The shown picture copied through the image window and the system's open dialog.
+add_test(NAME e2e.windows_image_copy
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/windows_image_copy.sh $<TARGET_FILE:Tavilo>
+          ${PROJECT_SOURCE_DIR}/examples/demo-medium)
+set_tests_properties(e2e.windows_image_copy PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE
+  ENVIRONMENT "TAVILO_TEST_TMP=${PROJECT_BINARY_DIR}/test-tmp")
