@@ -111,6 +111,12 @@ std::optional<std::string> runAnswered(const OpenFileRequest& request, LRESULT l
   return chosen;
 }
 
+std::wstring currentFolder() {
+  wchar_t folder[MAX_PATH * 4] = {};
+  GetCurrentDirectoryW(MAX_PATH * 4, folder);
+  return folder;
+}
+
 bool sameFolder(const std::wstring& a, const std::wstring& b) {
   return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
 }
@@ -139,6 +145,7 @@ TEST_F(Win32OpenDialog, ShowsTheRequestInTheListViewAndReturnsTheTypedNameAsUtf8
   request.fileName = "Schnappschuß.GIF";
   request.view = FileListView::List;
   Seen seen;
+  const std::wstring current = currentFolder();
   const std::optional<std::string> chosen = runAnswered(request, LV_VIEW_LIST, seen, [&](HWND dialog) {
     typeFileName(dialog, typed);
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
@@ -155,6 +162,7 @@ TEST_F(Win32OpenDialog, ShowsTheRequestInTheListViewAndReturnsTheTypedNameAsUtf8
   ASSERT_TRUE(chosen.has_value());
   EXPECT_EQ(*chosen, win32::narrow(typed));
   EXPECT_FALSE(exists("Übung/bild.png")) << "the dialog only chooses a name";
+  EXPECT_EQ(currentFolder(), current) << "the chosen folder stays the current one";
 }
 
 // Wine's dialog opens in the list view by itself; the details view shows the switch there too.

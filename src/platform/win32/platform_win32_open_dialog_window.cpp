@@ -81,7 +81,7 @@ std::optional<std::string> systemOpenFile(const OpenFileRequest& request) {
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;  // the full structure: FlagsEx is read
   ofn.hwndOwner = reinterpret_cast<HWND>(request.owner.handle);
-  ofn.lpstrFilter = filter.c_str();
+  ofn.lpstrFilter = request.filter.empty() ? nullptr : filter.c_str();
   ofn.nFilterIndex = 1;
   ofn.lpstrFile = file.data();
   ofn.nMaxFile = static_cast<DWORD>(file.size());
@@ -93,9 +93,9 @@ std::optional<std::string> systemOpenFile(const OpenFileRequest& request) {
   ofn.FlagsEx = request.placesBar ? 0 : OFN_EX_NOPLACESBAR;
   ofn.lpfnHook = &openDialogHook;
   ofn.lCustData = reinterpret_cast<LPARAM>(&state);
-  // The open dialog moves the current folder to the chosen one whatever
-  // OFN_NOCHANGEDIR says; it goes back, so that no folder (on a stick, say)
-  // stays held open by the program.
+  // The open dialog makes the chosen folder the current one (OFN_NOCHANGEDIR
+  // does not stop it); it goes back, so that no folder (on a stick, say) stays
+  // held open by the program.
   const std::wstring current = currentFolderWide();
   const BOOL chosen = GetOpenFileNameW(&ofn);
   if (!current.empty()) SetCurrentDirectoryW(current.c_str());
