@@ -71,6 +71,10 @@ foreach(layer platform core)
   list(TRANSFORM srcs PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
   add_executable(tavilo_${layer}_tests ${srcs})
   target_link_libraries(tavilo_${layer}_tests PRIVATE tavilo_test_support GTest::gtest_main)
+  if(layer STREQUAL "platform")
+    # The system's open dialog, answered as a person would.
+    target_link_libraries(tavilo_platform_tests PRIVATE tavilo_platform_window)
+  endif()
   if(layer STREQUAL "core")
     add_dependencies(tavilo_core_tests tavilo-check)
     target_compile_definitions(tavilo_core_tests PRIVATE TAVILO_CHECK_PROGRAM="$<TARGET_FILE:tavilo-check>")
@@ -104,4 +108,11 @@ add_test(NAME e2e.windows_main_window
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/windows_main_window.sh $<TARGET_FILE:Tavilo>
           $<TARGET_FILE:tavilo-check> ${PROJECT_SOURCE_DIR}/examples/demo-medium)
 set_tests_properties(e2e.windows_main_window PROPERTIES TIMEOUT 240 RUN_SERIAL TRUE
+  ENVIRONMENT "TAVILO_TEST_TMP=${PROJECT_BINARY_DIR}/test-tmp")
+
+# The shown picture copied through the image window and the system's open dialog.
+add_test(NAME e2e.windows_image_copy
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/windows_image_copy.sh $<TARGET_FILE:Tavilo>
+          ${PROJECT_SOURCE_DIR}/examples/demo-medium)
+set_tests_properties(e2e.windows_image_copy PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE
   ENVIRONMENT "TAVILO_TEST_TMP=${PROJECT_BINARY_DIR}/test-tmp")

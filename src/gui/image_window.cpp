@@ -50,6 +50,7 @@ TfrmImage::TfrmImage(const core::MenuModel& model) : Fl_Double_Window(kDesignWid
   position(kDesignLeft, kDesignTop);
 
   AgOpenDialog1.Filter("Image (*.jpg)|*.jpg");
+  AgOpenDialog1.Owner(this);
   PopupMenu1 = TPopupMenu({{"Copy", "", 0, true, [this] { Copy1Click(); }}});
   PopupMenu1.Images(imageList);
   Application::instance().OnActivate(this, [this] { FormActivate(); });
@@ -96,8 +97,9 @@ void TfrmImage::Copy1Click() {
   const std::string extension(core::fileExtension(picture));
   AgOpenDialog1.DefaultView(ovList);
   AgOpenDialog1.Title("Image kopieren nach...");
-  // Windows starts at c:\; here the person's home folder is where they can write.
-  AgOpenDialog1.InitialDir(platform::homeFolder());
+  // The system's dialog (Windows) starts at c:\; FLTK's chooser in the person's
+  // home folder, where they can write.
+  AgOpenDialog1.InitialDir(TAgOpenDialog::IsSystemDialog() ? "c:\\" : platform::homeFolder());
   AgOpenDialog1.Filter(core::pictureCopyFilter(extension));
   AgOpenDialog1.FileName(std::string(core::fileNamePart(picture)));
   if (!AgOpenDialog1.Execute()) return;

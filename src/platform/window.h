@@ -1,5 +1,5 @@
-// What the windows ask of the desktop beyond the toolkit: frame hints and the
-// desktop's settings. Only the GUI layer uses it; it alone links the window
+// What the windows ask of the desktop beyond the toolkit: frame hints, the
+// desktop's settings and the system's own file dialog. Only the GUI layer uses it; it alone links the window
 // system's libraries (the files under platform/posix implement it on X11).
 #ifndef TAVILO_PLATFORM_WINDOW_H
 #define TAVILO_PLATFORM_WINDOW_H
@@ -31,6 +31,28 @@ void repairLegacyTitle(const NativeWindow& window);
 // The same for the window an event of the system (on X11 an XEvent*) tells
 // has just had its title written; other events are ignored.
 void repairLegacyTitleOnEvent(void* display, const void* event);
+
+// How the system's open dialog first shows its file list.
+enum class FileListView { LargeIcons, SmallIcons, List, Details, Thumbnails, Tiles };
+
+// What the system's open dialog is given; texts and paths in UTF-8.
+struct OpenFileRequest {
+  NativeWindow owner;      // the window the dialog is modal to
+  std::string title;
+  std::string initialFolder;
+  std::string filter;      // "description|mask|description|mask..."; the first pair is chosen
+  std::string fileName;    // offered in the file name box
+  bool placesBar = true;   // the bar of common places at the dialog's left side
+  FileListView view = FileListView::LargeIcons;
+};
+
+// True where the system has an open dialog of its own that systemOpenFile
+// shows (Windows); elsewhere the toolkit's chooser stands in.
+bool systemOpenFileOffered();
+// Shows the system's open dialog modally: the confirmed name as a full path,
+// nothing on cancel or where the system offers no dialog. The name need not
+// exist, and no overwrite question is asked.
+std::optional<std::string> systemOpenFile(const OpenFileRequest& request);
 
 // The desktop's double-click time and distance where it publishes them
 // (on X11 its XSETTINGS); `display` as in NativeWindow.

@@ -9,7 +9,9 @@
 #include "core/files/file_utils_paths.h"
 #include "core/path.h"
 #include "gui/application.h"
+#include "gui/native_window.h"
 #include "platform/platform.h"
+#include "platform/window.h"
 
 namespace tavilo::gui {
 
@@ -73,7 +75,26 @@ std::string chooserFilter(const std::string& filter) {
   return out;
 }
 
+bool TAgOpenDialog::IsSystemDialog() { return platform::systemOpenFileOffered(); }
+
+bool TAgOpenDialog::executeSystemDialog() {
+  platform::OpenFileRequest request;
+  if (owner_) request.owner = nativeWindow(*owner_);  // no handle before it is shown
+  request.title = title_;
+  request.initialFolder = initialDir_;
+  request.filter = filter_;
+  request.fileName = fileName_;
+  request.placesBar = showPlacesBar_;
+  // The two lists of views name the same views in the same order.
+  request.view = static_cast<platform::FileListView>(defaultView_);
+  const std::optional<std::string> chosen = platform::systemOpenFile(request);
+  if (!chosen) return false;
+  fileName_ = *chosen;
+  return true;
+}
+
 bool TAgOpenDialog::Execute() {
+  if (IsSystemDialog()) return executeSystemDialog();
   std::string offered = fileName_;
   if (core::pathFolder(offered).empty()) {
     const std::string dir = initialDir_.empty() ? platform::currentFolder() : initialDir_;

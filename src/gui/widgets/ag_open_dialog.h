@@ -1,11 +1,14 @@
 // TAgOpenDialog: the open-file dialog with two more properties, ShowPlacesBar and
-// DefaultView. Execute runs FLTK's file chooser modally: its favourites list is the places
-// bar; the view of the file list has no counterpart there, so DefaultView is kept only.
-// The chosen file need not exist, and no overwrite question is asked.
+// DefaultView. Execute shows the system's own open dialog where there is one (Windows),
+// which takes both. Elsewhere it runs FLTK's file chooser modally: its favourites list is
+// the places bar; the view of the file list has no counterpart there, so DefaultView is
+// kept only. The chosen file need not exist, and no overwrite question is asked.
 #ifndef TAVILO_GUI_WIDGETS_AG_OPEN_DIALOG_H
 #define TAVILO_GUI_WIDGETS_AG_OPEN_DIALOG_H
 
 #include <string>
+
+class Fl_Window;
 
 namespace tavilo::gui {
 
@@ -30,8 +33,13 @@ class TAgOpenDialog {
   TAgOpenDialogView DefaultView() const { return defaultView_; }
   void DefaultView(TAgOpenDialogView v) { defaultView_ = v; }
 
+  // The window the system's dialog is modal to; none: the dialog has no owner.
+  void Owner(const Fl_Window* window) { owner_ = window; }
+
   // True when the user confirmed a name; false on cancel (FileName then stays).
   bool Execute();
+  // True where Execute shows the system's dialog rather than FLTK's chooser.
+  static bool IsSystemDialog();
 
  private:
   std::string title_;
@@ -40,6 +48,9 @@ class TAgOpenDialog {
   std::string fileName_;
   bool showPlacesBar_ = true;
   TAgOpenDialogView defaultView_ = ovLargeIcon;
+  const Fl_Window* owner_ = nullptr;
+
+  bool executeSystemDialog();
 };
 
 // A filter text ("Bilder|*.jpg;*.jpeg") in the form FLTK's chooser reads: one

@@ -1,5 +1,5 @@
 // Window frames and desktop settings on X11: Motif decoration hints and the
-// XSETTINGS property.
+// XSETTINGS property. X11 has no file dialog of its own: the toolkit's serves.
 #include "platform/window.h"
 
 #include <X11/Xatom.h>
@@ -77,5 +77,9 @@ DoubleClickSettings desktopDoubleClick(void* display) {
   const std::string settings = desktopSettingsData(display);
   return {xsettingsInteger(settings, "Net/DoubleClickTime"), xsettingsInteger(settings, "Net/DoubleClickDistance")};
 }
+
+bool systemOpenFileOffered() { return false; }
+
+std::optional<std::string> systemOpenFile(const OpenFileRequest&) { return std::nullopt; }
 
 }  // namespace tavilo::platform
