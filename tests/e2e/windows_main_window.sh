@@ -2,9 +2,10 @@
 # Tavilo.exe under Wine as a person meets it on Windows: started from the demo
 # medium in CD drive D:, its window found by its title, a click on a group
 # and on an entry change what the window shows, the close box ends it, and
-# tavilo-check.exe reads the medium from D:. scripts/test-windows.sh maps D:
-# as a CD drive onto the path $TAVILO_WINE_CD, which this test makes a link
-# to a medium of its own, and keeps the wineserver running.
+# tavilo-check.exe reads the medium from D: by the rules of Windows.
+# scripts/test-windows.sh maps D: as a CD drive onto the path $TAVILO_WINE_CD,
+# which this test makes a link to a medium of its own, and keeps the
+# wineserver running.
 # Usage: windows_main_window.sh Tavilo.exe tavilo-check.exe MEDIUM; needs
 # $DISPLAY, $WINEPREFIX and $TAVILO_WINE_CD.
 set -euo pipefail
@@ -88,4 +89,7 @@ output=$(wine 'D:\tavilo-check.exe' 'D:\' 2>&1) || status=$?
 echo "$output" | tail -n 3
 ((status != 2)) || fail "tavilo-check.exe could not read the medium in D:"
 grep -Eq '^(no|[0-9]+) errors?, (no|[0-9]+) warnings?' <<<"$output" || fail "tavilo-check.exe printed no summary"
+# Windows starts the medium's .exe and opens its scripts by their extension.
+! grep -Eq 'on Linux|neither executable nor a script|/bin/sh' <<<"$output" ||
+  fail "tavilo-check.exe judged the medium by the rules of Linux"
 echo "PASS"
