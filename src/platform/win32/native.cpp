@@ -14,6 +14,14 @@ constexpr std::int64_t kEpochTicks = 116444736000000000LL;
 
 }  // namespace
 
+bool lastFailureWasDeletePending() {
+  using LastStatus = LONG(WINAPI*)();
+  static const auto lastStatus = reinterpret_cast<LastStatus>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "RtlGetLastNtStatus")));
+  constexpr LONG kStatusDeletePending = static_cast<LONG>(0xC0000056);
+  return lastStatus && lastStatus() == kStatusDeletePending;
+}
+
 HANDLE createHiddenIn(const std::wstring& folder, std::wstring& name) {
   static std::mt19937_64 random{[] {
     LARGE_INTEGER counter{};
