@@ -73,6 +73,14 @@ TEST_F(Win32Files, ReadOnlyTargetIsReplacedByAFinishedCopyOnly) {
   // Dropped unfinished, a copy leaves the folder as it was.
   { StagedFile dropped = here.stage(like); }
   EXPECT_EQ(listFolder(path()).size(), 2u);
+
+  // The staged file is hidden until its commit; a hidden source's copy stays so.
+  ASSERT_TRUE(setPermissions(path("source.txt"), kAttrHidden));
+  {
+    StagedFile staged = here.stage(fileStatus(path("source.txt"), true));
+    ASSERT_TRUE(staged.commit("hidden.txt")) << staged.error().text();
+  }
+  EXPECT_EQ(fileAttributes(path("hidden.txt")) & (kAttrHidden | kAttrReadOnly), kAttrHidden);
 }
 
 TEST_F(Win32Files, PathsLongerThanMaxPathWork) {

@@ -10,8 +10,6 @@
 
 namespace tavilo::platform {
 
-// Windows has no unnamed files, so `unnamed_` says here whether the source
-// was hidden: the hidden attribute of the staged file is then the copy's own.
 StagedFile Folder::stage(const FileStatus& like) const {
   StagedFile staged;
   staged.folder_ = this;
@@ -21,7 +19,9 @@ StagedFile Folder::stage(const FileStatus& like) const {
     return staged;
   }
   staged.tempName_ = file.name();
-  staged.unnamed_ = (like.permissions & kAttrHidden) != 0;
+  // Windows has no unnamed files; the hidden attribute of a hidden source's
+  // copy is its own and stays at commit.
+  staged.keepHidden_ = (like.permissions & kAttrHidden) != 0;
   // The handle keeps its write access after the read-only attribute is set.
   file.setPermissions((like.permissions & (kAttrReadOnly | kAttrSystem | kAttrArchive)) | kAttrHidden);
   staged.file_ = std::make_unique<File>(std::move(file));
@@ -40,7 +40,7 @@ bool StagedFile::commit(const std::string& name) {
   // unless the source had it too.
   const DWORD now = win32::attributesOf(win32::toHandle(file_->fd_));
   if (now == INVALID_FILE_ATTRIBUTES) return fail(win32::lastError(), false);
-  if (!unnamed_ && (now & FILE_ATTRIBUTE_HIDDEN) &&
+  if (!keepHidden_ && (now & FILE_ATTRIBUTE_HIDDEN) &&
       !file_->setPermissions(static_cast<int>(now & ~FILE_ATTRIBUTE_HIDDEN)))
     return fail(file_->error(), false);
   if (!file_->close()) return fail(file_->error(), true);
