@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <winioctl.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -81,6 +82,25 @@ TEST_F(Win32Files, ReadOnlyTargetIsReplacedByAFinishedCopyOnly) {
     ASSERT_TRUE(staged.commit("hidden.txt")) << staged.error().text();
   }
   EXPECT_EQ(fileAttributes(path("hidden.txt")) & (kAttrHidden | kAttrReadOnly), kAttrHidden);
+}
+
+TEST_F(Win32Files, StagingRemovesOnlyTheTemporariesThatAKilledCopyLeft) {
+  writeFile("quelle", "q");
+  const char* const left = ".tavilo-Ab12Cd";  // a copy killed in the middle
+  const char* const leftReadOnly = ".tavilo-Ro34Xy";  // the same, of a read-only source
+  for (const char* name : {left, leftReadOnly, ".tavilo-Ab12Cd.txt", "tavilo-Ab12Cd", ".tavilo-Ab1"})
+    writeFile(name, "halb");
+  ASSERT_TRUE(setPermissions(path(leftReadOnly), kAttrReadOnly | kAttrHidden));
+  // A copy that still writes holds its temporary as every staged file is held.
+  File writing = File::createTemporary(path());
+  ASSERT_TRUE(writing.isOpen());
+  const std::string live = writing.name().substr(writing.name().find_last_of("\\/") + 1);
+
+  const Folder folder = Folder::open(path());
+  { StagedFile dropped = folder.stage(fileStatus(path("quelle"), true)); }
+  std::vector<std::string> expected = {".tavilo-Ab1", ".tavilo-Ab12Cd.txt", live, "quelle", "tavilo-Ab12Cd"};
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(names(), expected);
 }
 
 TEST_F(Win32Files, PathsLongerThanMaxPathWork) {

@@ -66,7 +66,8 @@ bool deleteEntry(const std::wstring& path, bool folder, SystemError& error);
 
 // A new hidden file of a unique name (".tavilo-" and six letters) in
 // `folder`, open for reading and writing, made only where no entry has that
-// name; `name` gets its name.
+// name; `name` gets its name. Nobody else may delete or rename it while it is
+// open (no FILE_SHARE_DELETE).
 HANDLE createHiddenIn(const std::wstring& folder, std::wstring& name);
 
 // MoveFileExW replacing `to`, read-only or not (Windows refuses a read-only
