@@ -12,6 +12,7 @@
 
 #include "core/files/file_utils_delete.h"
 #include "platform/platform.h"
+#include "platform/win32/native.h"
 #include "platform/win32/wide.h"
 #include "temp_tree.h"
 
@@ -209,6 +210,23 @@ TEST_F(Win32Files, AFileWhoseDeletionIsPendingCountsAsGone) {
   EXPECT_EQ(opened.error().kind(), ErrorKind::NotFound) << opened.error().code();
   EXPECT_TRUE(removed || removeError == ErrorKind::NotFound);
   EXPECT_FALSE(exists("weg.txt"));
+}
+
+TEST(Win32Errors, AccessDeniedIsGoneOnlyWhenTheSystemSaidDeletePending) {
+  // Each failure as the system leaves it: the Win32 code made from an NT status.
+  using ToDosError = ULONG(WINAPI*)(LONG);
+  const auto toDosError = reinterpret_cast<ToDosError>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "RtlNtStatusToDosError")));
+  ASSERT_NE(toDosError, nullptr);
+  const auto failWith = [&](LONG status) {
+    ::SetLastError(toDosError(status));
+    return win32::lastError();
+  };
+  const SystemError pending = failWith(static_cast<LONG>(0xC0000056));  // STATUS_DELETE_PENDING
+  EXPECT_EQ(pending.kind(), ErrorKind::NotFound) << pending.code();
+  const SystemError denied = failWith(static_cast<LONG>(0xC0000022));  // STATUS_ACCESS_DENIED
+  EXPECT_EQ(denied.kind(), ErrorKind::AccessDenied);
+  EXPECT_EQ(denied.code(), ERROR_ACCESS_DENIED);
 }
 
 TEST(Win32Drives, TheSystemDriveIsListedAndAMissingLetterIsNoDrive) {
