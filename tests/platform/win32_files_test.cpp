@@ -99,6 +99,8 @@ TEST_F(Win32Files, StagingRemovesOnlyTheTemporariesThatAKilledCopyLeft) {
 
   const Folder folder = Folder::open(path());
   { StagedFile dropped = folder.stage(fileStatus(path("quelle"), true)); }
+  // Marked for deletion, a file would still be listed while it is open.
+  ASSERT_TRUE(writing.close());
   std::vector<std::string> expected = {".tavilo-Ab1", ".tavilo-Ab12Cd.txt", live, "quelle", "tavilo-Ab12Cd"};
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(names(), expected);
