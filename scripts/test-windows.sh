@@ -30,6 +30,9 @@ if [[ ${1:-} == --under-display ]]; then
   rm -f "$TAVILO_WINE_CD"
   ln -sfn "$TAVILO_WINE_CD" "$WINEPREFIX/dosdevices/d:"
   wine reg add 'HKLM\Software\Wine\Drives' /v d: /d cdrom /f >/dev/null
+  # Windows opens .txt files with Notepad; Wine's prefix has Notepad's class
+  # (txtfile) but no key for the extension, so nothing would be registered.
+  wine reg add 'HKLM\Software\Classes\.txt' /ve /d txtfile /f >/dev/null
   wineserver -k 2>/dev/null || true
   # One wineserver for the whole run: otherwise each program start costs ~3 s.
   wineserver -p

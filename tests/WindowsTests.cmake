@@ -32,7 +32,7 @@ tavilo_not_under_wine("runs parts as another user (fork, setuid: tests/support/a
   core/file_utils_copy_test.cpp core/file_utils_delete_test.cpp core/file_utils_paths_test.cpp
   core/ini_config_file_test.cpp core/tree_walker_test.cpp platform/files_test.cpp)
 tavilo_not_under_wine("sets up its files and processes with POSIX calls (unistd.h, sys/stat.h)"
-  core/catalogue_test.cpp core/file_utils_search_test.cpp core/medium_check_test.cpp
+  core/catalogue_test.cpp core/file_utils_search_test.cpp
   core/picture_file_test.cpp core/tavilo_check_program_test.cpp core/tree_copy_test.cpp
   platform/launch_test.cpp platform/paths_test.cpp)
 

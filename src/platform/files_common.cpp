@@ -29,6 +29,7 @@ StagedFile::StagedFile(StagedFile&& other) noexcept
       file_(std::move(other.file_)),
       tempName_(std::move(other.tempName_)),
       unnamed_(other.unnamed_),
+      keepHidden_(other.keepHidden_),
       closeFailed_(other.closeFailed_),
       error_(other.error_) {
   other.tempName_.clear();
@@ -42,6 +43,7 @@ StagedFile& StagedFile::operator=(StagedFile&& other) noexcept {
     tempName_ = std::move(other.tempName_);
     other.tempName_.clear();
     unnamed_ = other.unnamed_;
+    keepHidden_ = other.keepHidden_;
     closeFailed_ = other.closeFailed_;
     error_ = other.error_;
   }

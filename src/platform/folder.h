@@ -98,7 +98,8 @@ class StagedFile {
   const Folder* folder_ = nullptr;
   std::unique_ptr<File> file_;
   std::string tempName_;  // the hidden name, while the file has one
-  bool unnamed_ = false;
+  bool unnamed_ = false;  // made without a name (O_TMPFILE)
+  bool keepHidden_ = false;  // Windows: the source is hidden, so the copy stays hidden
   bool closeFailed_ = false;
   SystemError error_;
 };

@@ -224,6 +224,23 @@ bool isMountPoint(const std::string& path);
 enum class OpenKind { Direct, Shell, Desktop };
 OpenKind openKind(const std::string& file);
 
+// What handing an existing local file to shellOpen comes to by this system's
+// rules, for the medium checker. Each side gives only its own notes.
+enum class StartNote {
+  Starts,          // started as a program or script
+  // POSIX: handed to the desktop's opener, or a script that fails
+  WindowsProgram,  // .exe, .com, .bat, .cmd, .msi or "MZ": a program of Windows, which cannot start here
+  NoExecute,       // a program (ELF) without execute permission
+  NoExtension,     // neither executable nor a script, and without an extension
+  Document,        // neither executable nor a script
+  ScriptLineEnds,  // a script with CR LF line ends, which /bin/sh cannot run
+  // Windows: opened with the program registered for its extension
+  Registered,
+  Unregistered,    // no program is registered for its extension on this computer
+  Extensionless,   // without an extension, so with no program to open it
+};
+StartNote startNote(const std::string& file);
+
 // ShellExecute "open": hands a file, folder or address with a parameter text
 // to the desktop without waiting. Never builds a shell command line.
 // The process runs in `workingFolder`; without one (or when it is no folder)

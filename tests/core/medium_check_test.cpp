@@ -2,13 +2,14 @@
 #include "core/check/medium_check.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/ini/default_ini.h"
+#include "platform/platform.h"
 #include "picture_test_support.h"
 #include "support/temp_tree.h"
 
@@ -17,8 +18,10 @@ namespace {
 
 constexpr Severity E = Severity::Error;
 constexpr Severity W = Severity::Warning;
+constexpr bool kWindows = platform::kPathStyle == platform::PathStyle::Windows;
 
-// Every line numbered as the findings count them.
+// Every line numbered as the findings count them. Its scripts start on the
+// system the test runs on: "prog\\start.sh" becomes "prog\\start.cmd" on Windows.
 const char* const kClean[] = {
     "[Programm]",                       // 1
     "Version=4.02",                     // 2
@@ -46,6 +49,12 @@ const char* const kClean[] = {
     "Prog_1=prog\\zeige.sh",            // 24
 };
 
+std::string listed(const std::vector<Finding>& findings) {
+  std::ostringstream out;
+  for (const Finding& f : findings) out << "\n  " << formatFinding(f);
+  return out.str();
+}
+
 class MediumCheckTest : public testing::TempTree {
  protected:
   void SetUp() override {
@@ -59,19 +68,53 @@ class MediumCheckTest : public testing::TempTree {
     writeFile("doku/info.txt", "Info");
     writeFile("prog/start.sh", "#!/bin/sh\n");
     writeFile("prog/zeige.sh", "#!/bin/sh\n");
+    writeFile("prog/start.cmd", "@echo off\r\n");
+    writeFile("prog/zeige.cmd", "@echo off\r\n");
     writeFile("prog/elf", "\x7f" "ELF\x02\x01\x01");
     writeFile("prog/setup.exe", "MZ\x90");
     writeFile("prog/crlf.sh", "#!/bin/sh\r\necho Hallo\r\n");
     writeFile("prog/ohne", "echo Hallo\n");
-    ::chmod(path("prog/start.sh").c_str(), 0755);
-    ::chmod(path("prog/zeige.sh").c_str(), 0755);
+    writeFile("prog/daten.qqz", "Daten");
+    if (!kWindows) {
+      platform::setPermissions(path("prog/start.sh"), 0755);
+      platform::setPermissions(path("prog/zeige.sh"), 0755);
+    }
   }
 
   // kClean with line `at` replaced by `with` (which may hold further lines).
+  static std::string cleanLine(std::size_t n) {
+    std::string line = kClean[n - 1];
+    if (kWindows && line.ends_with(".sh")) line.replace(line.size() - 3, 3, ".cmd");
+    return line;
+  }
   static std::string medium(std::size_t at = 0, const std::string& with = {}) {
     std::string text;
-    for (std::size_t i = 0; i < std::size(kClean); ++i) text += (i + 1 == at ? with : kClean[i]) + std::string("\r\n");
+    for (std::size_t n = 1; n <= std::size(kClean); ++n) text += (n == at ? with : cleanLine(n)) + "\r\n";
     return text;
+  }
+
+  struct Case {
+    std::size_t at;
+    std::string with;
+    std::size_t line;
+    Severity severity;
+    const char* says;  // nullptr: no findings at all
+    int total;  // findings in all; -1 when a mistake has consequences elsewhere too
+  };
+  void expectFindings(const Case& c) const {
+    const std::vector<Finding> findings = check(medium(c.at, c.with));
+    SCOPED_TRACE("line " + std::to_string(c.at) + " \"" + c.with.substr(0, 80) + "\":" + listed(findings));
+    if (!c.says) {
+      EXPECT_TRUE(findings.empty());
+      return;
+    }
+    const bool found = std::any_of(findings.begin(), findings.end(), [&](const Finding& f) {
+      return f.line == c.line && f.severity == c.severity && f.text.find(c.says) != std::string::npos;
+    });
+    EXPECT_TRUE(found) << "expected on line " << c.line << ": " << c.says;
+    if (c.total >= 0) {
+      EXPECT_EQ(findings.size(), static_cast<std::size_t>(c.total));
+    }
   }
 
   // kClean gives no gradient colours; that finding is tested on its own.
@@ -82,12 +125,6 @@ class MediumCheckTest : public testing::TempTree {
   }
 };
 
-std::string listed(const std::vector<Finding>& findings) {
-  std::ostringstream out;
-  for (const Finding& f : findings) out << "\n  " << formatFinding(f);
-  return out.str();
-}
-
 TEST_F(MediumCheckTest, ACleanMediumHasNoFindings) {
   EXPECT_EQ(listed(check(medium())), "");
   EXPECT_EQ(listed(check(medium(4, "LogoPos=links"))), "") << "a clear choice of the left";
@@ -95,15 +132,7 @@ TEST_F(MediumCheckTest, ACleanMediumHasNoFindings) {
 }
 
 TEST_F(MediumCheckTest, EachMistakeIsFoundOnItsLine) {
-  const std::string afterEnd = std::string(kClean[23]) + "\r\n";
-  struct Case {
-    std::size_t at;
-    std::string with;
-    std::size_t line;
-    Severity severity;
-    const char* says;
-    int total;  // findings in all; -1 when a mistake has consequences elsewhere too
-  };
+  const std::string afterEnd = cleanLine(24) + "\r\n";
   const Case cases[] = {
       // the start-up
       {2, "Version=2.5", 2, E, "refused at start", 1},
@@ -149,11 +178,7 @@ TEST_F(MediumCheckTest, EachMistakeIsFoundOnItsLine) {
       {15, "", 13, E, "no Location: \"Starten / Öffnen\" opens the medium's own folder", 1},
       {15, "Location=http://a.example/start", 15, E, "is a web address", 1},
       {15, "Location=c:\\prog\\start.sh", 15, E, "is an absolute path", 1},
-      {15, "Location=PROG\\Start.SH", 15, W, "only by ignoring letter case: on the medium it is \"prog\\start.sh\"", 1},
-      {15, "Location=prog\\elf", 15, E, "a program without execute permission", 1},
-      {15, "Location=prog\\setup.exe", 15, W, "a Windows program", 1},
-      {15, "Location=prog\\crlf.sh", 15, E, "Windows line ends (CR LF): /bin/sh cannot run it", 1},
-      {15, "Location=prog\\ohne", 15, W, "has no extension and is neither executable nor a script", 1},
+      {20, "Location=DOKU\\Info.TXT", 20, W, "only by ignoring letter case: on the medium it is \"doku\\info.txt\"", 1},
       {15, "Location=..\\prog\\start.sh", 15, E, "leads out of the medium's folder", 1},
       {20, "Location=doku\\info.txt\r\nParameter=/s", 21, W, "the Parameter is dropped", 1},
       {16, "Screenshot=bilder\\fehlt.bmp", 16, E, "names no file", 1},
@@ -168,26 +193,36 @@ TEST_F(MediumCheckTest, EachMistakeIsFoundOnItsLine) {
       {23, "Ext_1=.TXT", 23, E, "never matches: a file's extension is compared from its last dot, in lower case; "
                                 "write Ext_1=.txt", 1},
       {23, "Ext_1=txt", 23, E, "write Ext_1=.txt", 1},
-      {24, "Prog_1=doku\\info.txt", 24, E, "neither executable nor a script", 1},
       {24, afterEnd + "Ext_2=.log", 25, E, "Ext_2 is beyond Anzahl 1", 1},
   };
-  for (const Case& c : cases) {
-    const std::vector<Finding> findings = check(medium(c.at, c.with));
-    SCOPED_TRACE("line " + std::to_string(c.at) + " \"" + c.with.substr(0, 80) + "\":" + listed(findings));
-    const bool found = std::any_of(findings.begin(), findings.end(), [&](const Finding& f) {
-      return f.line == c.line && f.severity == c.severity && f.text.find(c.says) != std::string::npos;
-    });
-    EXPECT_TRUE(found) << "expected on line " << c.line << ": " << c.says;
-    if (c.total >= 0) {
-      EXPECT_EQ(findings.size(), static_cast<std::size_t>(c.total));
-    }
-  }
+  for (const Case& c : cases) expectFindings(c);
+}
+
+TEST_F(MediumCheckTest, ProgramsAreJudgedByTheRulesOfTheSystemTheCheckRunsOn) {
+  // Linux starts what is executable or a script and hands the rest to the desktop.
+  const Case linux[] = {
+      {15, "Location=prog\\elf", 15, E, "a program without execute permission", 1},
+      {15, "Location=prog\\setup.exe", 15, W, "a Windows program", 1},
+      {15, "Location=prog\\crlf.sh", 15, E, "Windows line ends (CR LF): /bin/sh cannot run it", 1},
+      {15, "Location=prog\\ohne", 15, W, "has no extension and is neither executable nor a script", 1},
+      {24, "Prog_1=doku\\info.txt", 24, E, "neither executable nor a script", 1},
+  };
+  // Windows starts .exe, .com, .bat and .cmd and opens the rest by its extension.
+  const Case windows[] = {
+      {15, "Location=prog\\setup.exe", 0, E, nullptr, 0},
+      {15, "Location=prog\\crlf.sh", 15, W, "has an extension (.sh) that no program is registered for", 1},
+      {15, "Location=prog\\daten.qqz", 15, W, "has an extension (.qqz) that no program is registered for", 1},
+      {15, "Location=prog\\ohne", 15, W, "has no extension: Windows opens a file with the program registered", 1},
+      {24, "Prog_1=doku\\info.txt", 24, E, "is no program (.exe, .com, .bat or .cmd)", 1},
+      {24, "Prog_1=prog\\start.sh", 24, E, "is no program (.exe, .com, .bat or .cmd)", 1},
+  };
+  for (const Case& c : kWindows ? std::span<const Case>(windows) : std::span<const Case>(linux)) expectFindings(c);
 }
 
 TEST_F(MediumCheckTest, ManyFindingsOfOneKindAreSummarisedAfterTheFirstFew) {
   // 25 sections nobody reads, and 1,500 key lines before the first section
   // (more than the index keeps one by one).
-  std::string before, after = std::string(kClean[23]) + "\r\n";
+  std::string before, after = cleanLine(24) + "\r\n";
   for (int i = 1; i <= 1500; ++i) before += "Programm_1_" + std::to_string(i) + "=x\r\n";
   for (int i = 1; i <= 25; ++i) after += "[Abschnitt_" + std::to_string(i) + "]\r\n";
   MediumCheck result;

@@ -5,7 +5,8 @@
 # entry's picture through the program registered for .jpg (the test's own,
 # never a host program) in the entry's folder, "Kopieren" and the copy
 # window's "Start kopieren" copy the examples' folder into c:\temp, the close
-# box ends it, and tavilo-check.exe reads the medium from D:.
+# box ends it, and tavilo-check.exe reads the medium from D:
+# by the rules of Windows.
 # scripts/test-windows.sh maps D: as a CD drive onto the path $TAVILO_WINE_CD,
 # which this test makes a link to a medium of its own, and keeps the
 # wineserver running.
@@ -152,4 +153,7 @@ output=$(wine 'D:\tavilo-check.exe' 'D:\' 2>&1) || status=$?
 echo "$output" | tail -n 3
 ((status != 2)) || fail "tavilo-check.exe could not read the medium in D:"
 grep -Eq '^(no|[0-9]+) errors?, (no|[0-9]+) warnings?' <<<"$output" || fail "tavilo-check.exe printed no summary"
+# Windows starts the medium's .exe and opens its scripts by their extension.
+! grep -Eq 'on Linux|neither executable nor a script|/bin/sh' <<<"$output" ||
+  fail "tavilo-check.exe judged the medium by the rules of Linux"
 echo "PASS"

@@ -97,8 +97,10 @@ std::optional<std::string> checkPathValue(CheckContext& ctx, std::size_t line, s
 // data the loader cannot decode; `subject` (Key "value") begins the finding.
 void checkPicture(CheckContext& ctx, std::size_t line, const std::string& subject, const std::string& path,
                   bool asGif = false);
-// A file that a launch starts: a Windows program, or a Linux program without
-// execute permission, is opened by the desktop instead. `program` marks a
+// A file that a launch starts, judged by the rules of the system the check
+// runs on (platform::startNote): on Linux a Windows program, or a program
+// without execute permission, is opened by the desktop instead; on Windows a
+// file without a registered program opens nowhere. `program` marks a
 // Prog_<n> (anything not startable is then an error: its file would be dropped).
 void checkStartable(CheckContext& ctx, std::size_t line, const std::string& subject, const std::string& path,
                     bool program);

@@ -153,37 +153,49 @@ void checkPicture(CheckContext& ctx, std::size_t line, const std::string& subjec
 
 void checkStartable(CheckContext& ctx, std::size_t line, const std::string& subject, const std::string& path,
                     bool program) {
-  const std::string head = headOf(path, 256);
-  const std::string ext = extensionOf(path);
-  const bool windows = head.starts_with("MZ") || ext == ".exe" || ext == ".com" || ext == ".bat" ||
-                       ext == ".cmd" || ext == ".msi";
+  using platform::StartNote;
   const std::string dropped = program ? ", and the file it should show is dropped" : "";
-  if (windows) {
-    const std::string text = subject + " is a Windows program: on Linux it cannot be started, the menu hands it "
-                                       "to the desktop to open" + dropped;
-    if (program) ctx.error(line, text);
-    else ctx.warning(line, text);
-    return;
-  }
-  const platform::OpenKind kind = platform::openKind(path);
-  const bool script = head.starts_with("#!") || ext == ".sh";
-  if (kind != platform::OpenKind::Desktop && script) {
-    const std::size_t lineEnd = head.find('\n');
-    if (lineEnd != std::string::npos && lineEnd > 0 && head[lineEnd - 1] == '\r')
+  switch (const StartNote note = platform::startNote(path)) {
+    case StartNote::Starts:
+      return;
+    case StartNote::WindowsProgram: {
+      const std::string text = subject + " is a Windows program: on Linux it cannot be started, the menu hands it "
+                                         "to the desktop to open" + dropped;
+      if (program) ctx.error(line, text);
+      else ctx.warning(line, text);
+      return;
+    }
+    case StartNote::ScriptLineEnds:
       ctx.error(line, subject + " is a script with Windows line ends (CR LF): /bin/sh cannot run it; save it "
                                 "with LF line ends");
-    return;
+      return;
+    case StartNote::NoExecute:
+    case StartNote::NoExtension:
+    case StartNote::Document:
+      if (program)
+        ctx.error(line, subject + " is neither executable nor a script (#! or .sh): the menu hands it to the "
+                                  "desktop to open instead of starting it" + dropped);
+      else if (note == StartNote::NoExecute)
+        ctx.error(line, subject + " is a program without execute permission: the menu hands it to the desktop to "
+                                  "open instead of starting it; give it execute permission or start it by a script");
+      else if (note == StartNote::NoExtension)
+        ctx.warning(line, subject + " has no extension and is neither executable nor a script: the menu hands it "
+                                    "to the desktop to open instead of starting it");
+      return;
+    case StartNote::Registered:
+    case StartNote::Unregistered:
+    case StartNote::Extensionless:
+      if (program)
+        ctx.error(line, subject + " is no program (.exe, .com, .bat or .cmd): Windows opens it with the program "
+                                  "registered for its extension instead of starting it" + dropped);
+      else if (note == StartNote::Unregistered)
+        ctx.warning(line, subject + " has an extension (" + extensionOf(path) + ") that no program is registered "
+                                    "for on this computer: Windows opens it only where one is");
+      else if (note == StartNote::Extensionless)
+        ctx.warning(line, subject + " has no extension: Windows opens a file with the program registered for its "
+                                    "extension and has none for it");
+      return;
   }
-  if (kind != platform::OpenKind::Desktop) return;
-  if (program)
-    ctx.error(line, subject + " is neither executable nor a script (#! or .sh): the menu hands it to the "
-                              "desktop to open instead of starting it" + dropped);
-  else if (head.starts_with("\x7f" "ELF"))
-    ctx.error(line, subject + " is a program without execute permission: the menu hands it to the desktop to "
-                              "open instead of starting it; give it execute permission or start it by a script");
-  else if (ext.empty())
-    ctx.warning(line, subject + " has no extension and is neither executable nor a script: the menu hands it to "
-                                "the desktop to open instead of starting it");
 }
 
 }  // namespace tavilo::core::check_detail

@@ -169,6 +169,28 @@ OpenKind openKind(const std::string& file) {
   return OpenKind::Desktop;
 }
 
+StartNote startNote(const std::string& file) {
+  std::string head(256, '\0');
+  File f = File::openRead(file);
+  const std::int64_t got = f.isOpen() ? f.read(head.data(), head.size()) : -1;
+  head.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+  const std::size_t slash = file.rfind('/');
+  const std::size_t dot = file.rfind('.');
+  std::string ext = dot == std::string::npos || (slash != std::string::npos && dot < slash) ? "" : file.substr(dot);
+  for (char& c : ext) c = lowerAscii(c);
+  if (head.starts_with("MZ") || ext == ".exe" || ext == ".com" || ext == ".bat" || ext == ".cmd" || ext == ".msi")
+    return StartNote::WindowsProgram;
+  const OpenKind kind = openKind(file);
+  if (kind != OpenKind::Desktop) {
+    const std::size_t lineEnd = head.find('\n');
+    const bool script = head.starts_with("#!") || ext == ".sh";
+    const bool crlf = lineEnd != std::string::npos && lineEnd > 0 && head[lineEnd - 1] == '\r';
+    return script && crlf ? StartNote::ScriptLineEnds : StartNote::Starts;
+  }
+  if (head.starts_with("\x7f" "ELF")) return StartNote::NoExecute;
+  return ext.empty() ? StartNote::NoExtension : StartNote::Document;
+}
+
 bool shellOpen(const std::string& file, const std::string& parameters, const std::string& workingFolder) {
   if (file.empty()) return false;
   const std::string folder = workingFolderFor(file, workingFolder);

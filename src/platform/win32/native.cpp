@@ -14,6 +14,14 @@ constexpr std::int64_t kEpochTicks = 116444736000000000LL;
 
 }  // namespace
 
+bool lastFailureWasDeletePending() {
+  using LastStatus = LONG(WINAPI*)();
+  static const auto lastStatus = reinterpret_cast<LastStatus>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "RtlGetLastNtStatus")));
+  constexpr LONG kStatusDeletePending = static_cast<LONG>(0xC0000056);
+  return lastStatus && lastStatus() == kStatusDeletePending;
+}
+
 HANDLE createHiddenIn(const std::wstring& folder, std::wstring& name) {
   static std::mt19937_64 random{[] {
     LARGE_INTEGER counter{};
@@ -24,8 +32,10 @@ HANDLE createHiddenIn(const std::wstring& folder, std::wstring& name) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     name = L".tavilo-";
     for (int i = 0; i < 6; ++i) name += kLetters[random() % (sizeof kLetters / sizeof kLetters[0] - 1)];
+    // Without delete sharing: a later run's sweep cannot take it while it is open.
     const HANDLE h = openHandle(joinPath(folder, name), GENERIC_READ | GENERIC_WRITE | DELETE, CREATE_NEW,
-                                FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_OPEN_REPARSE_POINT);
+                                FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_OPEN_REPARSE_POINT,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE);
     if (h != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS) return h;
   }
   name.clear();

@@ -17,7 +17,17 @@ namespace tavilo::platform::win32 {
 inline HANDLE toHandle(int slot) { return slot < 0 ? INVALID_HANDLE_VALUE : LongToHandle(slot); }
 inline int toSlot(HANDLE handle) { return handle == INVALID_HANDLE_VALUE || !handle ? -1 : HandleToLong(handle); }
 
-inline SystemError lastError() { return SystemError::fromNative(static_cast<int>(::GetLastError())); }
+// Whether the last failed system call met a file whose deletion is pending
+// (its NT status); Windows reports that as access denied.
+bool lastFailureWasDeletePending();
+
+// GetLastError as a SystemError; a file on its way out counts as gone.
+inline SystemError lastError() {
+  const DWORD code = ::GetLastError();
+  if (code == ERROR_ACCESS_DENIED && lastFailureWasDeletePending())
+    return SystemError::fromNative(ERROR_DELETE_PENDING);
+  return SystemError::fromNative(static_cast<int>(code));
+}
 
 // CreateFileW with every sharing mode and FILE_FLAG_BACKUP_SEMANTICS, so that
 // folders open too; `flags` adds FILE_FLAG_OPEN_REPARSE_POINT and the like.
@@ -56,7 +66,8 @@ bool deleteEntry(const std::wstring& path, bool folder, SystemError& error);
 
 // A new hidden file of a unique name (".tavilo-" and six letters) in
 // `folder`, open for reading and writing, made only where no entry has that
-// name; `name` gets its name.
+// name; `name` gets its name. Nobody else may delete or rename it while it is
+// open (no FILE_SHARE_DELETE).
 HANDLE createHiddenIn(const std::wstring& folder, std::wstring& name);
 
 // MoveFileExW replacing `to`, read-only or not (Windows refuses a read-only

@@ -6,6 +6,7 @@
 #include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <shlwapi.h>
 
 #include <array>
 #include <string_view>
@@ -52,6 +53,21 @@ std::string workingFolderFor(const std::string& file, const std::string& asked) 
     }
   }
   return homeFolder();
+}
+
+// Whether the shell has something to open files of extension `ext` with: a
+// command, a program, or (for store apps) a handler that executes the verb.
+bool registered(const std::string& ext) {
+  const std::wstring wide = win32::widen(ext);
+  // Without ASSOCF_INIT_IGNOREUNKNOWN every extension would have the "Open with" box.
+  std::array<wchar_t, 1024> text{};
+  for (const ASSOCSTR what : {ASSOCSTR_COMMAND, ASSOCSTR_EXECUTABLE, ASSOCSTR_DELEGATEEXECUTE}) {
+    DWORD size = static_cast<DWORD>(text.size());
+    if (::AssocQueryStringW(ASSOCF_INIT_IGNOREUNKNOWN, what, wide.c_str(), nullptr, text.data(), &size) == S_OK &&
+        text[0] != L'\0')
+      return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -122,6 +138,17 @@ OpenKind openKind(const std::string& file) {
   if (ext == ".exe" || ext == ".com") return OpenKind::Direct;
   if (ext == ".bat" || ext == ".cmd") return OpenKind::Shell;
   return OpenKind::Desktop;
+}
+
+StartNote startNote(const std::string& file) {
+  switch (openKind(file)) {
+    case OpenKind::Direct:
+    case OpenKind::Shell: return StartNote::Starts;
+    case OpenKind::Desktop: break;
+  }
+  const std::string ext = extensionOf(file);
+  if (ext.size() < 2) return StartNote::Extensionless;
+  return registered(ext) ? StartNote::Registered : StartNote::Unregistered;
 }
 
 bool shellOpen(const std::string& file, const std::string& parameters, const std::string& workingFolder) {
