@@ -33,7 +33,7 @@
 #include "gui/widgets/text_label.h"
 #include "gui/widgets/web_label.h"
 
-class Fl_RGB_Image;
+class Fl_Bitmap;
 
 namespace tavilo::gui {
 
@@ -167,10 +167,10 @@ class TfrmMain : public Fl_Double_Window {
   int borderWidth_ = 8;
   bool frameless_ = false;
   int shapeRight_ = 0, shapeBottom_ = 0;
-  // The rounded outline as a mask at the window's size in screen pixels; FLTK
-  // keeps a pointer to it and scales it when the window's scale changes.
-  std::vector<std::uint8_t> shapePixels_;
-  std::unique_ptr<Fl_RGB_Image> shapeMask_;
+  // The rounded outline as a bitmap at the window's size in screen pixels;
+  // FLTK keeps a pointer to it and scales it when the window's scale changes.
+  std::vector<std::uint8_t> shapeBits_;
+  std::unique_ptr<Fl_Bitmap> shapeMask_;
   bool created_ = false;
   std::optional<core::IniDocument> startIni_;  // what the start read, until the first activation
   bool panelsAligned_ = false;

@@ -1,6 +1,6 @@
 // TfrmMain::FormCreate: the configuration applied to the window at start.
 #include <FL/Fl.H>
-#include <FL/Fl_Image.H>
+#include <FL/Fl_Bitmap.H>
 
 #include <algorithm>
 #include <cmath>
@@ -196,17 +196,24 @@ void TfrmMain::applyShape() {
   const int width = static_cast<int>(w() * scale), height = static_cast<int>(h() * scale);
   if (width <= 0 || height <= 0) return;
   const auto px = [scale](int v) { return static_cast<int>(std::lround(v * scale)); };
-  std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+  // A bitmap (a bit a pixel, the lowest bit leftmost), which FLTK takes as it
+  // is; an image with one byte a pixel it would first turn into this bitmap,
+  // pixel by pixel.
+  const std::size_t rowBytes = (static_cast<std::size_t>(width) + 7) / 8;
+  std::vector<std::uint8_t> bits(rowBytes * static_cast<std::size_t>(height), 0);
   for (const core::ShapeSpan& span : core::roundedRectSpans(px(shapeRight_), px(shapeBottom_), px(30), px(30))) {
     if (span.y >= height) break;
+    std::uint8_t* row = bits.data() + static_cast<std::size_t>(span.y) * rowBytes;
+    int x = span.x0;
     const int x1 = std::min(span.x1, width);
-    if (span.x0 < x1)
-      std::fill_n(pixels.begin() + static_cast<std::ptrdiff_t>(span.y) * width + span.x0, x1 - span.x0, 0xff);
+    for (; x < x1 && x % 8 != 0; ++x) row[x / 8] |= static_cast<std::uint8_t>(1u << (x % 8));
+    for (; x + 8 <= x1; x += 8) row[x / 8] = 0xff;
+    for (; x < x1; ++x) row[x / 8] |= static_cast<std::uint8_t>(1u << (x % 8));
   }
-  auto mask = std::make_unique<Fl_RGB_Image>(pixels.data(), width, height, 1);
+  auto mask = std::make_unique<Fl_Bitmap>(bits.data(), width, height);
   shape(mask.get());
   shapeMask_ = std::move(mask);  // the previous mask goes only once FLTK no longer holds it
-  shapePixels_ = std::move(pixels);
+  shapeBits_ = std::move(bits);
   // On Windows FLTK hands the shape to the system when it next draws the window.
   redraw();
 }

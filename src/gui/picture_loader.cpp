@@ -2,6 +2,7 @@
 
 #include <FL/Fl_Image.H>
 
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -42,10 +43,16 @@ std::shared_ptr<const Pixels> pixelsFrom(core::Picture&& picture) {
   p->fullHeight = picture.fullHeight > 0 ? picture.fullHeight : picture.height;
   p->bytes = std::move(picture.rgba);
   if (p->depth == 3) {
-    // Each pixel moves to a place at or before its own: in place, front to back.
+    // Each pixel moves to a place at or before its own: in place, front to
+    // back, four bytes at a time. The fourth byte written lands where the next
+    // pixel goes, at or before any byte still to be read.
     const std::size_t count = static_cast<std::size_t>(p->width) * p->height;
     std::uint8_t* b = p->bytes.data();
-    for (std::size_t i = 1; i < count; ++i) std::memmove(b + i * 3, b + i * 4, 3);
+    for (std::size_t i = 1; i < count; ++i) {
+      std::uint32_t pixel;
+      std::memcpy(&pixel, b + i * 4, 4);
+      std::memcpy(b + i * 3, &pixel, 4);
+    }
     p->bytes.resize(count * 3);  // keeps the buffer
   }
   return p;

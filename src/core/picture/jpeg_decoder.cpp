@@ -89,20 +89,20 @@ extern "C" void onJpegOutput(j_common_ptr) {}
 
 std::uint8_t product(unsigned a, unsigned b) { return static_cast<std::uint8_t>((a * b + 127) / 255); }
 
+// The kind of row is settled once, not per pixel.
 void convertRow(const JSAMPLE* s, std::uint8_t* d, int width, int components, bool adobeCmyk) {
-  for (int x = 0; x < width; ++x, d += 4) {
-    if (components == 1) {
-      d[0] = d[1] = d[2] = s[x];
-    } else if (components == 3) {
-      d[0] = s[x * 3], d[1] = s[x * 3 + 1], d[2] = s[x * 3 + 2];
-    } else {
+  if (components == 1) {
+    for (int x = 0; x < width; ++x, d += 4) d[0] = d[1] = d[2] = s[x], d[3] = 255;
+  } else if (components == 3) {
+    for (int x = 0; x < width; ++x, d += 4, s += 3) d[0] = s[0], d[1] = s[1], d[2] = s[2], d[3] = 255;
+  } else {
+    for (int x = 0; x < width; ++x, d += 4) {
       // Adobe's writers store CMYK inverted; others store it plainly.
       const JSAMPLE* q = s + x * 4;
       const unsigned c = adobeCmyk ? q[0] : 255u - q[0], m = adobeCmyk ? q[1] : 255u - q[1];
       const unsigned y = adobeCmyk ? q[2] : 255u - q[2], k = adobeCmyk ? q[3] : 255u - q[3];
-      d[0] = product(c, k), d[1] = product(m, k), d[2] = product(y, k);
+      d[0] = product(c, k), d[1] = product(m, k), d[2] = product(y, k), d[3] = 255;
     }
-    d[3] = 255;
   }
 }
 

@@ -13,22 +13,28 @@
 namespace tavilo::core {
 namespace {
 
-struct Tap {
-  int source = 0;
-  float weight = 0;
+// For each target index i, the source indices it draws from with their
+// weights: taps first[i] to first[i + 1] - 1, in one list for all targets.
+struct AxisTaps {
+  std::vector<int> first, source;
+  std::vector<float> weight;
 };
 
-// For each target index, the source indices it draws from with their weights.
-std::vector<std::vector<Tap>> axisTaps(int from, int to) {
-  std::vector<std::vector<Tap>> taps(static_cast<std::size_t>(to));
+AxisTaps axisTaps(int from, int to) {
+  AxisTaps taps;
+  taps.first.reserve(static_cast<std::size_t>(to) + 1);
+  const auto add = [&taps](int j, float w) {
+    taps.source.push_back(j);
+    taps.weight.push_back(w);
+  };
   const double scale = static_cast<double>(from) / to;
   for (int i = 0; i < to; ++i) {
-    auto& list = taps[static_cast<std::size_t>(i)];
+    taps.first.push_back(static_cast<int>(taps.source.size()));
     if (scale >= 1) {
       const double a = i * scale, b = (i + 1) * scale;
       for (int j = static_cast<int>(a); j < from && j < b; ++j) {
         const double overlap = std::min<double>(b, j + 1) - std::max<double>(a, j);
-        if (overlap > 0) list.push_back({j, static_cast<float>(overlap / scale)});
+        if (overlap > 0) add(j, static_cast<float>(overlap / scale));
       }
     } else {
       const double centre = (i + 0.5) * scale - 0.5;
@@ -36,44 +42,86 @@ std::vector<std::vector<Tap>> axisTaps(int from, int to) {
       const float f = static_cast<float>(centre - j);
       const int j0 = std::clamp(j, 0, from - 1), j1 = std::clamp(j + 1, 0, from - 1);
       if (j0 == j1) {
-        list.push_back({j0, 1.0f});
+        add(j0, 1.0f);
       } else {
-        list.push_back({j0, 1.0f - f});
-        list.push_back({j1, f});
+        add(j0, 1.0f - f);
+        add(j1, f);
       }
     }
   }
+  taps.first.push_back(static_cast<int>(taps.source.size()));
   return taps;
 }
 
+// Row y of the view as floats: red, green and blue per pixel in `colour`
+// (whose fourth lanes hold 1 and stay), the alpha apart in `alpha`, so that one
+// pixel's sums are a single product of four lanes. Without an alpha channel or
+// key, `alpha` holds 255s from the start and is left alone.
+void floatRow(const PixelView& v, int y, float* colour, float* alpha) {
+  const std::uint8_t* s = v.data + static_cast<std::size_t>(y) * v.rowBytes();
+  const int n = v.width;
+  float* c = colour;
+  switch (v.depth) {
+    case 1:
+      for (int x = 0; x < n; ++x, c += 4) c[0] = c[1] = c[2] = s[x];
+      break;
+    case 2:
+      for (int x = 0; x < n; ++x, s += 2, c += 4) c[0] = c[1] = c[2] = s[0], alpha[x] = s[1];
+      break;
+    case 3:
+      for (int x = 0; x < n; ++x, s += 3, c += 4) c[0] = s[0], c[1] = s[1], c[2] = s[2];
+      break;
+    default:
+      for (int x = 0; x < n; ++x, s += 4, c += 4) c[0] = s[0], c[1] = s[1], c[2] = s[2], alpha[x] = s[3];
+      break;
+  }
+  if (!v.keyed) return;
+  c = colour;
+  for (int x = 0; x < n; ++x, c += 4) {
+    if (c[0] == v.key[0] && c[1] == v.key[1] && c[2] == v.key[2])
+      alpha[x] = 0;
+    else if (v.depth % 2 == 1)
+      alpha[x] = 255;
+  }
+}
 
 // Source rows resampled across to the target width, alpha-weighted, two kept:
 // consecutive target rows share at most their boundary rows.
 class AcrossRows {
  public:
   AcrossRows(const PixelView& source, int width)
-      : source_(source), columns_(axisTaps(source.width, width)), pixels_(static_cast<std::size_t>(source.width) * 4) {
+      : source_(source),
+        columns_(axisTaps(source.width, width)),
+        colour_(static_cast<std::size_t>(source.width) * 4, 1.0f),
+        alpha_(static_cast<std::size_t>(source.width), 255.0f) {
     for (Line& l : lines_) l.values.resize(static_cast<std::size_t>(width) * 4);
   }
 
-  const std::vector<float>& row(int y) {
+  const float* row(int y) {
     for (Line& l : lines_)
-      if (l.y == y) return l.values;
+      if (l.y == y) return l.values.data();
     Line& l = lines_[next_];
     next_ ^= 1;
     l.y = y;
-    rgbaRow(source_, y, pixels_.data());
-    for (std::size_t x = 0; x < columns_.size(); ++x) {
-      float r = 0, g = 0, b = 0, a = 0;
-      for (const Tap& t : columns_[x]) {
-        const std::uint8_t* p = pixels_.data() + static_cast<std::size_t>(t.source) * 4;
-        const float wa = t.weight * p[3];
-        r += wa * p[0], g += wa * p[1], b += wa * p[2], a += wa;
+    floatRow(source_, y, colour_.data(), alpha_.data());
+    const int* first = columns_.first.data();
+    const int* source = columns_.source.data();
+    const float* weight = columns_.weight.data();
+    const float* colour = colour_.data();
+    const float* alpha = alpha_.data();
+    float* o = l.values.data();
+    const std::size_t width = columns_.first.size() - 1;
+    for (std::size_t x = 0; x < width; ++x, o += 4) {
+      // Red, green, blue and alpha: the fourth lane adds wa * 1, which is wa.
+      float sum[4] = {0, 0, 0, 0};
+      for (int k = first[x]; k < first[x + 1]; ++k) {
+        const float* p = colour + static_cast<std::size_t>(source[k]) * 4;
+        const float wa = weight[k] * alpha[source[k]];
+        for (int c = 0; c < 4; ++c) sum[c] += wa * p[c];
       }
-      float* o = l.values.data() + x * 4;
-      o[0] = r, o[1] = g, o[2] = b, o[3] = a;
+      for (int c = 0; c < 4; ++c) o[c] = sum[c];
     }
-    return l.values;
+    return l.values.data();
   }
 
  private:
@@ -82,11 +130,26 @@ class AcrossRows {
     std::vector<float> values;
   };
   const PixelView& source_;
-  std::vector<std::vector<Tap>> columns_;
-  std::vector<std::uint8_t> pixels_;
+  AxisTaps columns_;
+  std::vector<float> colour_, alpha_;
   std::array<Line, 2> lines_;
   int next_ = 0;
 };
+
+// sum += w * line, a pixel (four floats) at a time; the first line of a sum
+// is stored as w * line, which is what adding it to zeros gives, since no
+// weight or value is negative.
+void addWeighted(float* __restrict sum, const float* __restrict line, float w, std::size_t pixels, bool first) {
+  if (first) {
+    for (std::size_t i = 0; i < pixels * 4; ++i) sum[i] = w * line[i];
+    return;
+  }
+  for (std::size_t i = 0; i < pixels; ++i, sum += 4, line += 4) {
+    const float l0 = line[0], l1 = line[1], l2 = line[2], l3 = line[3];
+    const float s0 = sum[0], s1 = sum[1], s2 = sum[2], s3 = sum[3];
+    sum[0] = s0 + w * l0, sum[1] = s1 + w * l1, sum[2] = s2 + w * l2, sum[3] = s3 + w * l3;
+  }
+}
 
 }  // namespace
 
@@ -117,22 +180,23 @@ Picture resizePicture(const PixelView& source, int width, int height) {
   if (width <= 0 || height <= 0 || source.width <= 0 || source.height <= 0 || !source.data) return {};
   Picture out = picture_detail::blankPicture(width, height);
   AcrossRows across(source, width);
-  const auto rows = axisTaps(source.height, height);
+  const AxisTaps rows = axisTaps(source.height, height);
   const std::size_t rowFloats = static_cast<std::size_t>(width) * 4;
   std::vector<float> sum(rowFloats);
   for (int y = 0; y < height; ++y) {
-    std::fill(sum.begin(), sum.end(), 0.0f);
-    for (const Tap& t : rows[static_cast<std::size_t>(y)]) {
-      const std::vector<float>& line = across.row(t.source);
-      for (std::size_t k = 0; k < rowFloats; ++k) sum[k] += t.weight * line[k];
-    }
+    const int begin = rows.first[static_cast<std::size_t>(y)], end = rows.first[static_cast<std::size_t>(y) + 1];
+    for (int k = begin; k < end; ++k)
+      addWeighted(sum.data(), across.row(rows.source[static_cast<std::size_t>(k)]),
+                  rows.weight[static_cast<std::size_t>(k)], static_cast<std::size_t>(width), k == begin);
     std::uint8_t* d = out.rgba.data() + static_cast<std::size_t>(y) * rowFloats;
     for (std::size_t i = 0; i < rowFloats; i += 4, d += 4) {
       const float a = sum[i + 3];
       if (a <= 0) continue;  // fully transparent stays transparent black
-      for (int c = 0; c < 3; ++c)
-        d[c] = static_cast<std::uint8_t>(std::clamp(sum[i + c] / a + 0.5f, 0.0f, 255.0f));
-      d[3] = static_cast<std::uint8_t>(std::clamp(a + 0.5f, 0.0f, 255.0f));
+      // Colours divided by alpha, alpha by 1 (which keeps it): four lanes alike.
+      const float divisor[4] = {a, a, a, 1};
+      float v[4];
+      for (int c = 0; c < 4; ++c) v[c] = std::min(std::max(sum[i + c] / divisor[c] + 0.5f, 0.0f), 255.0f);
+      for (int c = 0; c < 4; ++c) d[c] = static_cast<std::uint8_t>(v[c]);
     }
   }
   out.hasAlpha = anyTransparent(out.rgba);
