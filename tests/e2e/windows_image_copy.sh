@@ -12,28 +12,7 @@ source_medium=$(realpath "$2")
 work=$(mktemp -d "${TAVILO_TEST_TMP:-/tmp}/e2e-image-copy.XXXXXX")
 pid=
 trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$work"' EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-# Waits up to $1 seconds for the command after it to succeed.
-wait_for() {
-  local limit=$1; shift
-  for _ in $(seq $((limit * 10))); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-pixels() { import -window root -crop "$3x$4+$1+$2" rgb:- 2>/dev/null | md5sum; }
-# The client area of the visible window whose name matches $1: X Y WIDTH HEIGHT.
-# (xwininfo: xdotool counts the offset of Wine's desktop window twice)
-place() {
-  local window info
-  window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) && [[ -n $window ]] || return 1
-  info=$(xwininfo -id "$window" 2>/dev/null) || return 1
-  X=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
-  Y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
-  WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
-  HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
-}
+source "$(dirname "$0")/windows_e2e.sh"
 
 mkdir -p "$work/medium" "$work/Ziel"
 cp -r "$source_medium"/. "$work/medium"/

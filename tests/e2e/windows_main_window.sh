@@ -35,18 +35,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-# Waits up to $1 seconds for the command after it to succeed.
-wait_for() {
-  local limit=$1; shift
-  for _ in $(seq $((limit * 10))); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-# Pixels of a rectangle of the screen (x y w h), as text to compare.
-pixels() { import -window root -crop "$3x$4+$1+$2" rgb:- 2>/dev/null | md5sum; }
+source "$(dirname "$0")/windows_e2e.sh"
 
 mkdir -p "$cd"
 cp -r "$source_medium"/. "$cd"/
@@ -72,15 +61,7 @@ found() { window=$(xdotool search --onlyvisible --name '^Tavilo' 2>/dev/null | h
 wait_for 60 found || fail "no window named Tavilo within 60 s"
 # The demo medium's window is 720 x 540 without any frame: once the program
 # has taken the frame off, the system's window is exactly that size.
-# (xwininfo: xdotool counts the offset of Wine's desktop window twice)
-geometry() {
-  local info
-  info=$(xwininfo -id "$window" 2>/dev/null) || return 1
-  X=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
-  Y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
-  WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
-  HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
-}
+geometry() { window_place "$window"; }
 WIDTH=0 HEIGHT=0
 frameless() { found && geometry && ((WIDTH == 720 && HEIGHT == 540)); }
 wait_for 20 frameless || fail "the main window keeps a frame: it is $WIDTH x $HEIGHT, not 720 x 540"
