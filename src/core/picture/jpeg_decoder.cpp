@@ -90,6 +90,14 @@ extern "C" void onJpegOutput(j_common_ptr) {}
 std::uint8_t product(unsigned a, unsigned b) { return static_cast<std::uint8_t>((a * b + 127) / 255); }
 
 // The kind of row is settled once, not per pixel.
+// Colour pictures come as RGBA straight from libjpeg where it offers that
+// (libjpeg-turbo's extensions), else as RGB that convertRow widens.
+#ifdef JCS_ALPHA_EXTENSIONS
+constexpr J_COLOR_SPACE kRgbOut = JCS_EXT_RGBA;
+#else
+constexpr J_COLOR_SPACE kRgbOut = JCS_RGB;
+#endif
+
 void convertRow(const JSAMPLE* s, std::uint8_t* d, int width, int components, bool adobeCmyk) {
   if (components == 1) {
     for (int x = 0; x < width; ++x, d += 4) d[0] = d[1] = d[2] = s[x], d[3] = 255;
@@ -137,7 +145,7 @@ bool runDecoder(Session& s, std::string_view bytes, Picture& out, std::vector<JS
     case JCS_GRAYSCALE: s.cinfo.out_color_space = JCS_GRAYSCALE; break;
     case JCS_CMYK:
     case JCS_YCCK: s.cinfo.out_color_space = JCS_CMYK; break;
-    default: s.cinfo.out_color_space = JCS_RGB; break;
+    default: s.cinfo.out_color_space = kRgbOut; break;
   }
   // A picture too large to hold is decoded smaller by libjpeg's scaled inverse
   // DCT, which costs less than the full size.
@@ -161,13 +169,24 @@ bool runDecoder(Session& s, std::string_view bytes, Picture& out, std::vector<JS
     out.fullHeight = static_cast<int>(s.height);
   }
   out.rgba.resize(static_cast<std::size_t>(out.width) * out.height * 4);
-  row.resize(static_cast<std::size_t>(width) * components);
-  while (s.cinfo.output_scanline < s.cinfo.output_height) {
-    const auto y = s.cinfo.output_scanline;
-    JSAMPROW rows[1] = {row.data()};
-    jpeg_read_scanlines(&s.cinfo, rows, 1);
-    convertRow(row.data(), out.rgba.data() + static_cast<std::size_t>(y) * width * 4, width, components,
-               s.cinfo.saw_Adobe_marker);
+  if (s.cinfo.out_color_space == kRgbOut && kRgbOut != JCS_RGB) {
+    // libjpeg writes the rows as they are kept, several at a time.
+    while (s.cinfo.output_scanline < s.cinfo.output_height) {
+      JSAMPROW rows[4];
+      for (int k = 0; k < 4; ++k)
+        rows[k] = out.rgba.data() +
+                  static_cast<std::size_t>(std::min(s.cinfo.output_scanline + k, s.cinfo.output_height - 1)) * width * 4;
+      jpeg_read_scanlines(&s.cinfo, rows, std::min<JDIMENSION>(4, s.cinfo.output_height - s.cinfo.output_scanline));
+    }
+  } else {
+    row.resize(static_cast<std::size_t>(width) * components);
+    while (s.cinfo.output_scanline < s.cinfo.output_height) {
+      const auto y = s.cinfo.output_scanline;
+      JSAMPROW rows[1] = {row.data()};
+      jpeg_read_scanlines(&s.cinfo, rows, 1);
+      convertRow(row.data(), out.rgba.data() + static_cast<std::size_t>(y) * width * 4, width, components,
+                 s.cinfo.saw_Adobe_marker);
+    }
   }
   jpeg_finish_decompress(&s.cinfo);
   jpeg_destroy_decompress(&s.cinfo);

@@ -6,12 +6,56 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <vector>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "core/picture/picture_internal.h"
 
 namespace tavilo::core {
 namespace {
+
+// Red, green, blue and alpha (or 1) of a pixel, summed lane by lane: each
+// lane is computed as a float of its own would be, only four at a time.
+using Lanes = float __attribute__((vector_size(16)));
+
+Lanes lanesAt(const float* p) {
+  Lanes v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+// Four bytes as floats (exact: every byte value is a float).
+Lanes toLanes(const std::uint8_t* p) {
+#ifdef __SSE2__
+  std::int32_t word;
+  std::memcpy(&word, p, sizeof word);
+  const __m128i zero = _mm_setzero_si128();
+  const __m128 f = _mm_cvtepi32_ps(_mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(word), zero), zero));
+  Lanes v;
+  std::memcpy(&v, &f, sizeof v);
+  return v;
+#else
+  return Lanes{float(p[0]), float(p[1]), float(p[2]), float(p[3])};
+#endif
+}
+
+// Four lanes within 0 to 255 as bytes, each cut to its whole part as a
+// conversion of one float to an integer does.
+void storeBytes(Lanes v, std::uint8_t* d) {
+#ifdef __SSE2__
+  __m128 f;
+  std::memcpy(&f, &v, sizeof f);
+  const __m128i n = _mm_cvttps_epi32(f);
+  const std::int32_t word = _mm_cvtsi128_si32(_mm_packus_epi16(_mm_packs_epi32(n, n), _mm_setzero_si128()));
+  std::memcpy(d, &word, sizeof word);
+#else
+  for (int c = 0; c < 4; ++c) d[c] = static_cast<std::uint8_t>(v[c]);
+#endif
+}
 
 // For each target index i, the source indices it draws from with their
 // weights: taps first[i] to first[i + 1] - 1, in one list for all targets.
@@ -69,10 +113,22 @@ void floatRow(const PixelView& v, int y, float* colour, float* alpha) {
       for (int x = 0; x < n; ++x, s += 2, c += 4) c[0] = c[1] = c[2] = s[0], alpha[x] = s[1];
       break;
     case 3:
-      for (int x = 0; x < n; ++x, s += 3, c += 4) c[0] = s[0], c[1] = s[1], c[2] = s[2];
+      // Four bytes read, the fourth lane set back to 1; the last pixel alone,
+      // since its fourth byte may lie beyond the row.
+      for (int x = 0; x + 1 < n; ++x, s += 3, c += 4) {
+        Lanes v = toLanes(s);
+        v[3] = 1.0f;
+        std::memcpy(c, &v, sizeof v);
+      }
+      if (n > 0) c[0] = s[0], c[1] = s[1], c[2] = s[2];
       break;
     default:
-      for (int x = 0; x < n; ++x, s += 4, c += 4) c[0] = s[0], c[1] = s[1], c[2] = s[2], alpha[x] = s[3];
+      for (int x = 0; x < n; ++x, s += 4, c += 4) {
+        Lanes v = toLanes(s);
+        alpha[x] = v[3];
+        v[3] = 1.0f;
+        std::memcpy(c, &v, sizeof v);
+      }
       break;
   }
   if (!v.keyed) return;
@@ -113,13 +169,12 @@ class AcrossRows {
     const std::size_t width = columns_.first.size() - 1;
     for (std::size_t x = 0; x < width; ++x, o += 4) {
       // Red, green, blue and alpha: the fourth lane adds wa * 1, which is wa.
-      float sum[4] = {0, 0, 0, 0};
+      Lanes sum = {0, 0, 0, 0};
       for (int k = first[x]; k < first[x + 1]; ++k) {
-        const float* p = colour + static_cast<std::size_t>(source[k]) * 4;
         const float wa = weight[k] * alpha[source[k]];
-        for (int c = 0; c < 4; ++c) sum[c] += wa * p[c];
+        sum = sum + wa * lanesAt(colour + static_cast<std::size_t>(source[k]) * 4);
       }
-      for (int c = 0; c < 4; ++c) o[c] = sum[c];
+      std::memcpy(o, &sum, sizeof sum);
     }
     return l.values.data();
   }
@@ -145,9 +200,8 @@ void addWeighted(float* __restrict sum, const float* __restrict line, float w, s
     return;
   }
   for (std::size_t i = 0; i < pixels; ++i, sum += 4, line += 4) {
-    const float l0 = line[0], l1 = line[1], l2 = line[2], l3 = line[3];
-    const float s0 = sum[0], s1 = sum[1], s2 = sum[2], s3 = sum[3];
-    sum[0] = s0 + w * l0, sum[1] = s1 + w * l1, sum[2] = s2 + w * l2, sum[3] = s3 + w * l3;
+    const Lanes s = lanesAt(sum) + w * lanesAt(line);
+    std::memcpy(sum, &s, sizeof s);
   }
 }
 
@@ -192,11 +246,12 @@ Picture resizePicture(const PixelView& source, int width, int height) {
     for (std::size_t i = 0; i < rowFloats; i += 4, d += 4) {
       const float a = sum[i + 3];
       if (a <= 0) continue;  // fully transparent stays transparent black
-      // Colours divided by alpha, alpha by 1 (which keeps it): four lanes alike.
-      const float divisor[4] = {a, a, a, 1};
-      float v[4];
-      for (int c = 0; c < 4; ++c) v[c] = std::min(std::max(sum[i + c] / divisor[c] + 0.5f, 0.0f), 255.0f);
-      for (int c = 0; c < 4; ++c) d[c] = static_cast<std::uint8_t>(v[c]);
+      // Colours divided by alpha, alpha by 1 (which keeps it): four lanes
+      // alike, rounded and held within 0 to 255 as std::max and std::min do.
+      Lanes v = lanesAt(sum.data() + i) / Lanes{a, a, a, 1} + 0.5f;
+      v = v < 0.0f ? Lanes{} : v;
+      v = 255.0f < v ? Lanes{255, 255, 255, 255} : v;
+      storeBytes(v, d);
     }
   }
   out.hasAlpha = anyTransparent(out.rgba);
