@@ -69,7 +69,17 @@ struct Shown {
   std::weak_ptr<const Pixels> pixels;
 };
 
-std::unique_ptr<Fl_RGB_Image> load(const std::string& path, std::optional<core::PictureFormat> format) {
+// Whether pixels decoded from a picture serve where it is shown at `size`
+// (see core::ShownSize; no size: its own).
+bool largeEnough(const Pixels& p, const core::ShownSize& size) {
+  if (p.width == p.fullWidth && p.height == p.fullHeight) return true;
+  if (!size) return false;
+  const auto [width, height] = size(p.fullWidth, p.fullHeight);
+  return p.width >= width && p.height >= height;
+}
+
+std::unique_ptr<Fl_RGB_Image> load(const std::string& path, std::optional<core::PictureFormat> format,
+                                   const core::ShownSize& size) {
   static std::vector<Shown> shown;
   std::erase_if(shown, [](const Shown& s) { return s.pixels.expired(); });
   const platform::FileStatus status = platform::fileStatus(path, true);
@@ -77,9 +87,10 @@ std::unique_ptr<Fl_RGB_Image> load(const std::string& path, std::optional<core::
     if (s.path != path || s.format != format || !status.valid || !status.isRegular) continue;
     if (s.status.identity != status.identity || s.status.size != status.size || s.status.modified != status.modified)
       continue;
-    if (std::shared_ptr<const Pixels> pixels = s.pixels.lock()) return std::make_unique<PictureImage>(pixels);
+    if (std::shared_ptr<const Pixels> pixels = s.pixels.lock(); pixels && largeEnough(*pixels, size))
+      return std::make_unique<PictureImage>(pixels);
   }
-  core::Picture picture = format ? core::decodePictureFile(path, *format) : core::decodePictureFile(path);
+  core::Picture picture = format ? core::decodePictureFile(path, *format, size) : core::decodePictureFile(path, size);
   if (picture.width <= 0 || picture.height <= 0) return nullptr;
   std::shared_ptr<const Pixels> pixels = pixelsFrom(std::move(picture));
   shown.push_back({path, format, status, pixels});
@@ -129,8 +140,12 @@ int fullHeightOf(const Fl_RGB_Image& image) {
   return p ? p->fullHeight() : image.h();
 }
 
-std::unique_ptr<Fl_RGB_Image> loadPicture(const std::string& path) { return load(path, std::nullopt); }
+std::unique_ptr<Fl_RGB_Image> loadPicture(const std::string& path, const core::ShownSize& shown) {
+  return load(path, std::nullopt, shown);
+}
 
-std::unique_ptr<Fl_RGB_Image> loadGifPicture(const std::string& path) { return load(path, core::PictureFormat::Gif); }
+std::unique_ptr<Fl_RGB_Image> loadGifPicture(const std::string& path) {
+  return load(path, core::PictureFormat::Gif, nullptr);
+}
 
 }  // namespace tavilo::gui

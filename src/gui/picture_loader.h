@@ -31,7 +31,10 @@ int fullHeightOf(const Fl_RGB_Image& image);
 // core::decodePictureFile) for an unknown extension or an unreadable file.
 // An unchanged file that an image still shows is not decoded again: the new
 // image shares that image's pixels.
-std::unique_ptr<Fl_RGB_Image> loadPicture(const std::string& path);
+// With `shown`, the size the picture is shown at (see core::ShownSize): it may
+// be decoded smaller than it is, down to that size; an image of the file
+// decoded at least that large is shared.
+std::unique_ptr<Fl_RGB_Image> loadPicture(const std::string& path, const core::ShownSize& shown = nullptr);
 // The same with the GIF decoder, whatever the extension says (LoadGifPicture).
 std::unique_ptr<Fl_RGB_Image> loadGifPicture(const std::string& path);
 

@@ -115,6 +115,48 @@ TEST(JpegDecoder, DecodesAPictureTooLargeToHoldSmallerAndKeepsItsOwnSize) {
   }
 }
 
+TEST(JpegDecoder, DecodesAPictureShownSmallerNoSmallerThanItIsShown) {
+  struct Case {
+    int shownWidth, shownHeight;
+    int decodedWidth, decodedHeight;
+  };
+  // 401 x 300: libjpeg's sizes at 1/2, 1/4 and 1/8 round up (201 x 150, 101 x 75, 51 x 38).
+  const Case cases[] = {
+      {401, 300, 401, 300},  // shown at its size
+      {900, 700, 401, 300},  // shown larger
+      {202, 150, 401, 300},  // a half would be a pixel short across
+      {201, 150, 201, 150},
+      {200, 151, 401, 300},  // ... or down
+      {140, 105, 201, 150},
+      {101, 75, 101, 75},
+      {1, 1, 51, 38},        // an eighth is the least
+      {0, 0, 51, 38},
+  };
+  const Picture source = quadrants(401, 300);
+  const std::string bytes = demo::encodeJpeg(source, {.quality = 95});
+  const Picture whole = decodeJpeg(bytes);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.shownWidth) + " x " + std::to_string(c.shownHeight));
+    int askedWidth = 0, askedHeight = 0;
+    const Picture p = decodeJpeg(bytes, [&](int width, int height) {
+      askedWidth = width, askedHeight = height;
+      return std::pair{c.shownWidth, c.shownHeight};
+    });
+    EXPECT_EQ(askedWidth, 401);
+    EXPECT_EQ(askedHeight, 300);
+    EXPECT_EQ(p.width, c.decodedWidth);
+    EXPECT_EQ(p.height, c.decodedHeight);
+    const bool full = c.decodedWidth == 401;
+    EXPECT_EQ(p.fullWidth, full ? 0 : 401);
+    EXPECT_EQ(p.fullHeight, full ? 0 : 300);
+    if (full) {
+      EXPECT_EQ(p.rgba, whole.rgba);
+    }
+    // The quadrants keep their colours, inside each quadrant.
+    EXPECT_LT(meanDifference(resizePicture(p, 40, 30), resizePicture(whole, 40, 30)), 3.0);
+  }
+}
+
 // The file with its last scan (from the last SOS marker to EOI) standing
 // `times` times: libjpeg takes every copy as one more pass over the picture.
 std::string repeatLastScan(const std::string& jpeg, int times) {

@@ -214,6 +214,9 @@ TEST_F(ImageWindow, EverySizeChangeLoadsThePictureAgainAndFitsIt) {
     ASSERT_EQ(panel.w() % 2, 0);
     EXPECT_EQ(test::at(img), (core::Rect{0, (panel.h() - panel.w() / 2) / 2, panel.w(), panel.w() / 2}))
         << "fitted across the width";
+    // Decoded smaller than it is, but never smaller than shown: sharp at every size.
+    EXPECT_LT(img.Picture()->w(), 1600);
+    EXPECT_GE(img.Picture()->w(), panel.w());
     // Another picture under the same name, then the window maximised.
     medium_.jpeg("bilder/breit.jpg", 2000, 1000);
     int sx, sy, sw, sh;
@@ -222,6 +225,7 @@ TEST_F(ImageWindow, EverySizeChangeLoadsThePictureAgainAndFitsIt) {
     ASSERT_EQ(panel.w(), sw);
     EXPECT_EQ(img.PictureWidth(), 2000) << "read from the file again";
     EXPECT_EQ(test::at(img), (core::Rect{0, (sh - sw / 2) / 2, sw, sw / 2}));
+    EXPECT_GE(img.Picture()->w(), sw);
     // A file that can no longer be read shows the placeholder, without a message.
     medium_.file("bilder/breit.jpg", "kaputt");
     win.resize(sx, sy, 600, 400);

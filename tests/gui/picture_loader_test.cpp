@@ -103,6 +103,21 @@ TEST_F(PictureLoaderFiles, ImagesOfOneUnchangedFileShareTheirPixels) {
   EXPECT_EQ(changed->w(), 9);
 }
 
+TEST_F(PictureLoaderFiles, APictureShownSmallerIsDecodedSmallerAndSharedWhereItIsLargeEnough) {
+  writeFile("foto.jpg", demo::encodeJpeg(testing::samplePicture(400, 300)));
+  const auto shownAt = [](int width, int height) {
+    return [width, height](int, int) { return std::pair{width, height}; };
+  };
+  const auto small = loadPicture(path("foto.jpg"), shownAt(120, 90));
+  EXPECT_EQ(small->w(), 200);  // a half: a quarter (100 x 75) would be smaller than shown
+  EXPECT_EQ(fullWidthOf(*small), 400);
+  EXPECT_EQ(loadPicture(path("foto.jpg"), shownAt(90, 60))->data()[0], small->data()[0]);
+  const auto larger = loadPicture(path("foto.jpg"), shownAt(300, 200));  // more than a half: decoded anew, whole
+  EXPECT_EQ(larger->w(), 400);
+  EXPECT_EQ(fullWidthOf(*larger), 400);
+  EXPECT_EQ(loadPicture(path("foto.jpg"))->data()[0], larger->data()[0]);  // whole serves every size
+}
+
 TEST(NoPicture, ACalmPictureWithItsCaption) {
   ASSERT_EQ(exactColourProblem(), "");
   Fl_RGB_Image* img = keinBildBack();

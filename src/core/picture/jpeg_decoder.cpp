@@ -53,6 +53,7 @@ struct Session {
   ProgressMonitor progress;
   std::int64_t width = 0, height = 0;
   int scanLimit = kMaxScans;
+  const ShownSize* shown = nullptr;  // never throws (see ShownSize)
 };
 
 // The scans a picture of this size may have (each costs a pass over all its
@@ -159,6 +160,17 @@ bool runDecoder(Session& s, std::string_view bytes, Picture& out, std::vector<JS
       return false;
     }
   }
+  // Shown smaller than it is: the smallest of 1/2, 1/4 and 1/8 that still gives
+  // the size shown, as libjpeg makes it (the size divided, rounded up).
+  if (s.shown) {
+    const auto [shownWidth, shownHeight] = (*s.shown)(static_cast<int>(s.width), static_cast<int>(s.height));
+    while (s.cinfo.scale_denom < 8) {
+      const std::int64_t d = s.cinfo.scale_denom * 2;
+      if ((s.width + d - 1) / d < shownWidth || (s.height + d - 1) / d < shownHeight) break;
+      s.cinfo.scale_denom = static_cast<unsigned>(d);
+    }
+    jpeg_calc_output_dimensions(&s.cinfo);
+  }
   jpeg_start_decompress(&s.cinfo);
   const int width = static_cast<int>(s.cinfo.output_width);
   const int components = s.cinfo.output_components;
@@ -195,9 +207,10 @@ bool runDecoder(Session& s, std::string_view bytes, Picture& out, std::vector<JS
 
 }  // namespace
 
-Picture decodeJpeg(std::string_view bytes) {
+Picture decodeJpeg(std::string_view bytes, const ShownSize& shown) {
   if (!bytes.starts_with("\xFF\xD8")) picture_detail::throwNotFormat(kFormat, bytes);
   Session session{};
+  if (shown) session.shown = &shown;
   Picture picture;
   std::vector<JSAMPLE> row;
   if (!runDecoder(session, bytes, picture, row)) {

@@ -6,9 +6,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tavilo::core {
@@ -53,12 +55,18 @@ void checkPictureSize(std::int64_t width, std::int64_t height);
 
 Picture decodeBmp(std::string_view bytes);
 Picture decodeGif(std::string_view bytes);   // the first frame on its logical screen
-Picture decodeJpeg(std::string_view bytes);
+// The size a picture is shown at, given its own size. A decoder that can make
+// a picture smaller while decoding it (JPEG, at 1/2, 1/4 or 1/8) makes it no
+// smaller than this, so that less is decoded and fitted; others ignore it.
+// It must not throw.
+using ShownSize = std::function<std::pair<int, int>(int width, int height)>;
+
+Picture decodeJpeg(std::string_view bytes, const ShownSize& shown = nullptr);
 Picture decodePng(std::string_view bytes);
 
 enum class PictureFormat { Bmp, Gif, Jpeg, Png };
 
-Picture decodePicture(std::string_view bytes, PictureFormat format);
+Picture decodePicture(std::string_view bytes, PictureFormat format, const ShownSize& shown = nullptr);
 
 // The extension of a path's file name as written, without its dot: "x/a.B.Jpg"
 // gives "Jpg", a name without a dot gives "".
@@ -73,9 +81,9 @@ std::optional<PictureFormat> sniffPictureFormat(std::string_view bytes);
 // Reads and decodes a file, the decoder chosen by the file's extension. Throws
 // Error "Unbekannte Bilddateierweiterung (.%s)" for another extension (before the
 // file is touched), and an Error naming the file when it cannot be read or decoded.
-Picture decodePictureFile(const std::string& path);
+Picture decodePictureFile(const std::string& path, const ShownSize& shown = nullptr);
 // The same with the decoder given, whatever the extension says.
-Picture decodePictureFile(const std::string& path, PictureFormat format);
+Picture decodePictureFile(const std::string& path, PictureFormat format, const ShownSize& shown = nullptr);
 
 // The picture scaled to width x height (area averaging when shrinking, linear
 // interpolation when enlarging, alpha weighted). A size of 0 gives an empty

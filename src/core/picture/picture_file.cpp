@@ -42,11 +42,11 @@ std::string readPictureFile(const std::string& path) {
 
 }  // namespace
 
-Picture decodePicture(std::string_view bytes, PictureFormat format) {
+Picture decodePicture(std::string_view bytes, PictureFormat format, const ShownSize& shown) {
   switch (format) {
     case PictureFormat::Bmp: return decodeBmp(bytes);
     case PictureFormat::Gif: return decodeGif(bytes);
-    case PictureFormat::Jpeg: return decodeJpeg(bytes);
+    case PictureFormat::Jpeg: return decodeJpeg(bytes, shown);
     case PictureFormat::Png: return decodePng(bytes);
   }
   return {};
@@ -75,17 +75,17 @@ std::optional<PictureFormat> sniffPictureFormat(std::string_view bytes) {
   return std::nullopt;
 }
 
-Picture decodePictureFile(const std::string& path) {
+Picture decodePictureFile(const std::string& path, const ShownSize& shown) {
   const std::string extension = pictureExtension(path);
   const std::optional<PictureFormat> format = pictureFormatForExtension(extension);
   if (!format) throw Error(formatMessage("Unbekannte Bilddateierweiterung (.%s)", extension));
-  return decodePictureFile(path, *format);
+  return decodePictureFile(path, *format, shown);
 }
 
-Picture decodePictureFile(const std::string& path, PictureFormat format) {
+Picture decodePictureFile(const std::string& path, PictureFormat format, const ShownSize& shown) {
   const std::string bytes = readPictureFile(path);
   try {
-    return decodePicture(bytes, format);
+    return decodePicture(bytes, format, shown);
   } catch (const Error& e) {
     throw Error(formatMessage("Bilddatei kann nicht geladen werden: %s\n", path) + e.what());
   } catch (const std::bad_alloc&) {
