@@ -1,10 +1,14 @@
 // Path routines in their POSIX forms.
+#include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/files/file_utils_copy.h"
 #include "core/files/file_utils_paths.h"
 #include "platform/platform.h"
 #include "support/as_user.h"
+#include "support/message_recorder.h"
 #include "support/temp_tree.h"
 
 namespace core = tavilo::core;
@@ -185,6 +189,53 @@ TEST_F(PathFolders, HasFileAttrWithPosixMeanings) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(core::HasFileAttr(c.path, c.mask), c.has) << "path: " << c.path << " mask: " << c.mask;
+}
+
+// A folder whose path is longer than one system call takes, with blanks and
+// umlauts in every name: the routines must see it as it is.
+TEST_F(PathFolders, PathsLongerThanOneSystemCallAreFoldersLikeAnyOther) {
+  makeFolder("lang");
+  std::string deep = path("lang");
+  int dir = ::open(deep.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  for (int level = 0; deep.size() < PATH_MAX + 200u && dir >= 0; ++level) {
+    const std::string name = "Ordner mit Blank ä " + std::to_string(level);
+    ASSERT_EQ(::mkdirat(dir, name.c_str(), 0755), 0);
+    const int next = ::openat(dir, name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ::close(dir);
+    dir = next;
+    deep += "/" + name;
+  }
+  ASSERT_GE(dir, 0);
+  const int file = ::openat(dir, "Bild ü.jpg", O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+  ASSERT_GE(file, 0);
+  ASSERT_EQ(::write(file, "jpeg", 4), 4);
+  ::close(file);
+
+  EXPECT_TRUE(core::FolderExists(deep));
+  EXPECT_TRUE(core::HasFileAttr(deep, pf::kAttrFolder));
+  EXPECT_FALSE(core::HasFileAttr(deep, pf::kAttrReadOnly));  // not taken for a missing path
+  EXPECT_FALSE(core::HasFileAttr(deep + "/Bild ü.jpg", pf::kAttrFolder));
+
+  const std::string parent = deep.substr(0, deep.rfind('/') + 1);
+  ASSERT_TRUE(pf::changeFolder(path()));
+  EXPECT_EQ(core::GetParentDir(deep), parent);
+  EXPECT_EQ(pf::currentFolder(), deep);
+  ASSERT_TRUE(pf::changeFolder(path()));
+  EXPECT_TRUE(core::CanEnterDir(deep + "/"));
+  EXPECT_EQ(pf::currentFolder(), deep);
+
+  // The streamed copy makes its missing folder below the long path.
+  EXPECT_TRUE(core::CopyFileStreamed(deep + "/Bild ü.jpg", deep + "/neu ö/Kopie ü.jpg"));
+  struct stat st {};
+  EXPECT_EQ(::fstatat(dir, "neu ö/Kopie ü.jpg", &st, 0), 0);
+  EXPECT_EQ(st.st_size, 4);
+  ::close(dir);
+
+  tavilo::testing::MessageRecorder rec;
+  const pf::FileTime stamp{1000000000, 0, true};
+  core::SetFileDate(deep + "/Bild ü.jpg", stamp);
+  EXPECT_EQ(core::GetFileDate(deep + "/Bild ü.jpg"), stamp);
+  EXPECT_TRUE(rec.plain.empty());
 }
 
 TEST(PathTemp, GetTempDirIsTmpAndExists) {

@@ -178,17 +178,14 @@ bool fileExists(const std::string& path) {
   return !path.empty() && ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-bool isFolder(const std::string& path) {
-  struct stat st;
-  return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
+bool isFolder(const std::string& path) { return fileStatus(path, true).isFolder; }
 
 int fileAttributes(const std::string& path) {
-  struct stat st;
-  if (path.empty() || ::lstat(path.c_str(), &st) != 0) return kAttrInvalid;
+  const FileStatus st = fileStatus(path, false);
+  if (!st.valid) return kAttrInvalid;
   int attr = 0;
-  if (!(st.st_mode & S_IWUSR)) attr |= kAttrReadOnly;
-  if (S_ISDIR(st.st_mode)) attr |= kAttrFolder;
+  if (st.readOnly) attr |= kAttrReadOnly;
+  if (st.isFolder) attr |= kAttrFolder;
   std::string p = path;
   while (p.size() > 1 && p.back() == '/') p.pop_back();
   const auto slash = p.rfind('/');
@@ -211,8 +208,6 @@ std::string currentFolder() {
   }
   return buf.data();
 }
-
-bool changeFolder(const std::string& path) { return !path.empty() && ::chdir(path.c_str()) == 0; }
 
 std::string absolutePath(const std::string& path) {
   if (!path.empty() && path[0] == '/') return path;

@@ -1,6 +1,7 @@
 // File services on POSIX: status, times, permissions, creating and removing,
 // and the file handle that the copy routines write through.
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -50,6 +51,11 @@ bool timesFor(const FileTime& time, struct timespec (&times)[2]) {
 FileStatus fileStatus(const std::string& path, bool followLinks) {
   struct stat st;
   if (path.empty()) return {};
+  // Longer than one call takes: through the folder that holds it.
+  if (path.size() >= PATH_MAX) {
+    const PathPlace place = placeOf(path);
+    return place.folder.isOpen() ? place.folder.status(place.name, followLinks) : FileStatus{};
+  }
   const int rc = followLinks ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st);
   if (rc != 0) return {};
   return statusFrom(st);
@@ -68,6 +74,12 @@ FileStatus Folder::status(const std::string& name, bool followLinks) const {
 bool setModificationTime(const std::string& path, const FileTime& time) {
   struct timespec times[2];
   if (path.empty() || !timesFor(time, times)) return false;
+  if (path.size() >= PATH_MAX) {
+    const PathPlace place = placeOf(path);
+    if (!place.folder.isOpen()) return false;
+    File file = place.folder.openFile(place.name);
+    return file.isOpen() && file.setModificationTime(time);
+  }
   return ::utimensat(AT_FDCWD, path.c_str(), times, 0) == 0;
 }
 
@@ -92,7 +104,12 @@ bool createFolders(const std::string& path) {
     if (i < path.size() && path[i] != '/') continue;
     if (path[i - 1] == '/') continue;
     const std::string prefix = path.substr(0, i);
-    if (::mkdir(prefix.c_str(), 0777) != 0 && errno != EEXIST) break;
+    if (prefix.size() >= PATH_MAX) {
+      const PathPlace place = placeOf(prefix);
+      if (!place.folder.isOpen() || !place.folder.makeFolder(place.name)) break;
+    } else if (::mkdir(prefix.c_str(), 0777) != 0 && errno != EEXIST) {
+      break;
+    }
   }
   return isFolder(path);
 }

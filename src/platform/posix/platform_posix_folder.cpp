@@ -264,6 +264,16 @@ bool Folder::addOwnerWrite() const {
   return false;
 }
 
+bool changeFolder(const std::string& path) {
+  if (path.empty()) return false;
+  if (path.size() < PATH_MAX) return ::chdir(path.c_str()) == 0;
+  const int fd = openLongPath(path, kFolderFlags);
+  if (fd < 0) return false;
+  const bool done = ::fchdir(fd) == 0;
+  ::close(fd);
+  return done;
+}
+
 PathPlace placeOf(const std::string& path) {
   std::string p = path;
   while (p.size() > 1 && p.back() == '/') p.pop_back();
