@@ -166,7 +166,7 @@ bool shellOpen(const std::string& file, const std::string& parameters, const std
   info.lpFile = target.c_str();
   info.lpParameters = params.empty() ? nullptr : params.c_str();
   info.lpDirectory = folder.c_str();
-  info.nShow = SW_SHOWNORMAL;
+  info.nShow = SW_SHOW;
   const bool started = ::ShellExecuteExW(&info) != FALSE;
   if (SUCCEEDED(com)) ::CoUninitialize();
   if (!started) notStarted().push_back(file);
