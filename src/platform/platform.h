@@ -75,6 +75,7 @@ struct DirEntry {
   bool isFolder = false;
   bool isLink = false;
   bool hidden = false;  // name begins with '.'
+  bool system = false;  // Windows' system attribute; never set on POSIX
 };
 
 // A folder's entries without "." and "..", sorted by name ignoring ASCII case

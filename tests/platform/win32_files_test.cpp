@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "core/files/file_utils_delete.h"
+#include "core/files/file_utils_paths.h"
+#include "core/files/file_utils_search.h"
 #include "platform/platform.h"
 #include "platform/win32/native.h"
 #include "platform/win32/wide.h"
@@ -121,6 +123,39 @@ TEST_F(Win32Files, PathsLongerThanMaxPathWork) {
   EXPECT_FALSE(fileExists(deep + "\\datei.txt"));
   EXPECT_EQ(win32::longPath(std::string("c:/a/../b")), L"\\\\?\\c:\\b");
   EXPECT_EQ(win32::longPath(std::string("\\\\server\\share\\x")), L"\\\\?\\UNC\\server\\share\\x");
+}
+
+// Searches pass over hidden and system sub-folders alike, and neither counts
+// as an existing folder; their files are found like any other.
+TEST_F(Win32Files, SystemSubFoldersAreNotEnteredLikeHiddenOnes) {
+  writeFile("baum\\oben.txt", "o");
+  writeFile("baum\\System\\drin.txt", "s");
+  writeFile("baum\\Versteckt\\drin.txt", "v");
+  writeFile("baum\\Normal\\drin.txt", "n");
+  writeFile("baum\\Normal\\sys.txt", "f");
+  ASSERT_TRUE(::SetFileAttributesW(win32::longPath(path("baum\\System")).c_str(), FILE_ATTRIBUTE_SYSTEM));
+  ASSERT_TRUE(::SetFileAttributesW(win32::longPath(path("baum\\Versteckt")).c_str(), FILE_ATTRIBUTE_HIDDEN));
+  ASSERT_TRUE(::SetFileAttributesW(win32::longPath(path("baum\\Normal\\sys.txt")).c_str(),
+                                   FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_HIDDEN));
+  if (!(fileAttributes(path("baum\\System")) & kAttrSystem)) GTEST_SKIP() << "this file system keeps no system attribute";
+
+  EXPECT_TRUE(core::FolderExists(path("baum\\Normal")));
+  EXPECT_FALSE(core::FolderExists(path("baum\\System")));
+  EXPECT_FALSE(core::FolderExists(path("baum\\Versteckt")));
+  EXPECT_EQ(core::CountFiles(path("baum"), true), 3u);
+  core::PathList folders;
+  core::CollectSubDirs(path("baum"), folders);
+  EXPECT_EQ(folders, core::PathList{path("baum") + "\\Normal"});
+}
+
+// A bare drive is entered at its root, wherever the drive's own current
+// folder is.
+TEST_F(Win32Files, CanEnterDirTakesABareDriveAsItsRoot) {
+  makeFolder("drin");
+  const std::string drive = path().substr(0, 2);
+  ASSERT_TRUE(changeFolder(path("drin")));
+  EXPECT_TRUE(core::CanEnterDir(drive));
+  EXPECT_EQ(currentFolder(), drive + "\\");
 }
 
 // Under Wine, which makes no junctions, a symbolic link of the host made by

@@ -27,8 +27,10 @@ std::string CollapseDoubled(const std::string& text, char separator) {
 bool IsDrivePath(const std::string& path) { return pf::isDrive(path); }
 
 bool CanEnterDir(const std::string& path) {
-  const std::string p = withoutTrailingSeparators(path);
+  std::string p = withoutTrailingSeparators(path);
   if (p.empty()) return false;
+  // A bare drive ("C:") means its root, not the drive's own current folder.
+  if (isRootPath(p) && !isAbsolutePath(p)) p = withTrailingSeparator(p);
   // chdir changes nothing when it fails, so there is nothing to restore.
   return pf::changeFolder(p);
 }
@@ -44,7 +46,7 @@ std::string GetParentDir(const std::string& folder) {
 
 bool FolderExists(const std::string& path) {
   const int attr = pf::fileAttributes(withoutTrailingSeparators(path));
-  return attr != pf::kAttrInvalid && (attr & pf::kAttrFolder) && !(attr & pf::kAttrHidden);
+  return attr != pf::kAttrInvalid && (attr & pf::kAttrFolder) && !(attr & (pf::kAttrHidden | pf::kAttrSystem));
 }
 
 bool HasFileAttr(const std::string& path, int mask) { return (pf::fileAttributes(path) & mask) == mask; }

@@ -25,7 +25,8 @@ bool CanEnterDir(const std::string& path);
 // the current folder; a drive path's parent is itself; empty when the folder
 // cannot be entered. A successful call leaves the current folder at `folder`.
 std::string GetParentDir(const std::string& folder);
-// A visible folder (not a link, name not beginning with '.'); "/" is one.
+// A visible folder (not a link, name not beginning with '.', on Windows
+// neither hidden nor system); "/" is one.
 bool FolderExists(const std::string& path);
 // True when the path's attributes hold every bit of `mask` (platform kAttr*);
 // a path that does not exist has every attribute.

@@ -69,7 +69,7 @@ class Walk {
     for (const pf::DirEntry& e : entries) {
       if (!e.isFolder) {
         if (visitor_.file(here(), e) == WalkStep::Stop) return false;
-      } else if (options_.recursive && !e.hidden) {
+      } else if (options_.recursive && !e.hidden && !e.system) {
         frame.subs.push_back(e.name);
       }
     }

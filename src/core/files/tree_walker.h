@@ -1,8 +1,9 @@
 // The one walk over a folder tree that every search, count, deletion and tree
 // copy goes through. It works relative to open folder handles, never follows
 // a link into a folder, stays on the mount it started on, does not enter
-// hidden sub-folders (name beginning with '.'), and has no depth or path
-// length limit. An entry that vanishes during the walk is passed over silently.
+// hidden sub-folders (name beginning with '.'; on Windows hidden or system
+// ones), and has no depth or path length limit. An entry that vanishes during
+// the walk is passed over silently.
 #ifndef TAVILO_CORE_TREE_WALKER_H
 #define TAVILO_CORE_TREE_WALKER_H
 

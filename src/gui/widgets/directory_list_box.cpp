@@ -70,7 +70,7 @@ void TDirectoryListBox::Update() {
 void TDirectoryListBox::rebuild() {
   std::vector<std::string> subFolders;
   for (const pf::DirEntry& e : pf::listFolder(directory_))
-    if (e.isFolder && !e.hidden) subFolders.push_back(e.name);
+    if (e.isFolder && !e.hidden && !e.system) subFolders.push_back(e.name);
   items_ = core::folderTreeItems(directory_, subFolders);
   current_ = core::currentFolderIndex(directory_);
   pressed_ = -1;

@@ -138,6 +138,7 @@ std::vector<DirEntry> listFolder(const std::string& path) {
     entry.isLink = (attr & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
     entry.isFolder = (attr & FILE_ATTRIBUTE_DIRECTORY) != 0 && !entry.isLink;
     entry.hidden = (attr & FILE_ATTRIBUTE_HIDDEN) != 0;
+    entry.system = (attr & FILE_ATTRIBUTE_SYSTEM) != 0;
     out.push_back(std::move(entry));
   } while (::FindNextFileW(find, &data));
   ::FindClose(find);

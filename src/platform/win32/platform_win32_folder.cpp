@@ -147,6 +147,7 @@ std::vector<DirEntry> Folder::list() const {
     entry.isLink = (attr & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
     entry.isFolder = (attr & FILE_ATTRIBUTE_DIRECTORY) != 0 && !entry.isLink;
     entry.hidden = (attr & FILE_ATTRIBUTE_HIDDEN) != 0;
+    entry.system = (attr & FILE_ATTRIBUTE_SYSTEM) != 0;
     out.push_back(std::move(entry));
   } while (::FindNextFileW(find, &data));
   if (::GetLastError() != ERROR_NO_MORE_FILES) error_ = lastError();
