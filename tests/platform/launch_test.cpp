@@ -78,6 +78,22 @@ TEST_F(LaunchTest, FoldersAndAddressesGoToTheDesktopOpener) {
   fs::remove(root_ / "xdg-open.rec");
   ASSERT_TRUE(shellOpen("HTTPS://www.tavilo.example/a b", ""));
   EXPECT_EQ(record("xdg-open"), (root_ / "bin" / "xdg-open").string() + "\nHTTPS://www.tavilo.example/a b\n");
+
+  // An address without its scheme gets the one the Windows shell guesses,
+  // unless a file of that name is there.
+  for (const auto& [given, opened] : {std::pair{"WWW.tavilo.example/x", "http://WWW.tavilo.example/x"},
+                                      std::pair{"ftp.tavilo.example", "ftp://ftp.tavilo.example"}}) {
+    fs::remove(root_ / "xdg-open.rec");
+    ASSERT_TRUE(shellOpen(given, ""));
+    EXPECT_EQ(record("xdg-open"), (root_ / "bin" / "xdg-open").string() + "\n" + opened + "\n");
+  }
+  writeFile(root_ / "www.liesmich", "text", false);
+  const fs::path before = fs::current_path();
+  fs::current_path(root_);
+  fs::remove(root_ / "xdg-open.rec");
+  EXPECT_TRUE(shellOpen("www.liesmich", ""));
+  EXPECT_EQ(record("xdg-open"), (root_ / "bin" / "xdg-open").string() + "\nwww.liesmich\n");
+  fs::current_path(before);
 }
 
 TEST_F(LaunchTest, ExecutableReceivesItsSplitParameters) {

@@ -34,6 +34,21 @@ bool hasUriScheme(const std::string& text) {
   return false;
 }
 
+// What the Windows shell makes of an address written without its scheme, as
+// "www.tavilo.example": it guesses the scheme from the first name, as browsers
+// do. xdg-open would take such a text for a missing file. Anything that exists
+// as a file or folder stays what it is.
+std::string withGuessedScheme(const std::string& target) {
+  if (hasUriScheme(target)) return target;
+  const std::string_view text(target);
+  const bool web = text.size() > 4 && equalIgnoringAsciiCase(text.substr(0, 4), "www.");
+  const bool ftp = text.size() > 4 && equalIgnoringAsciiCase(text.substr(0, 4), "ftp.");
+  if (!web && !ftp) return target;
+  struct stat st;
+  if (::stat(target.c_str(), &st) == 0) return target;
+  return (web ? "http://" : "ftp://") + target;
+}
+
 bool beginsWithShebang(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
@@ -204,7 +219,7 @@ bool shellOpen(const std::string& file, const std::string& parameters, const std
     }
     if (spawn(args, false, folder)) return true;  // else, say a Windows program, the desktop may know it
   }
-  return openWithDesktop(file, folder);
+  return openWithDesktop(withGuessedScheme(file), folder);
 }
 
 std::vector<std::string> reapChildren() {
