@@ -4,7 +4,9 @@
 
 #include "core/menu/catalogue.h"
 #include "gui/main_window.h"
+#include "gui/native_window.h"
 #include "platform/platform.h"
+#include "platform/window.h"
 
 namespace tavilo::gui {
 
@@ -40,7 +42,7 @@ void TfrmMain::IF_Gradient1MouseUp() {
   DragStartY = 0;
 }
 
-void TfrmMain::btnMinClick() { iconize(); }
+void TfrmMain::btnMinClick() { platform::minimise(nativeWindow(*this)); }
 void TfrmMain::btnX1Click() { hide(); }
 void TfrmMain::btnXClick() { hide(); }
 

@@ -24,6 +24,11 @@ void setUndecorated(const NativeWindow& window);
 // with a minimise box, a maximise box and sizing borders only as given.
 void setFrameButtons(const NativeWindow& window, bool minimise, bool maximise, bool sizeable);
 
+// Minimises the window to the taskbar, as the system's minimise button does:
+// on Windows the next window becomes active (SW_MINIMIZE); on X11 the window
+// manager is asked to iconify it.
+void minimise(const NativeWindow& window);
+
 // Writes the window's legacy title properties (X11's WM_NAME, WM_ICON_NAME)
 // from its UTF-8 ones in the encoding their readers expect: Latin-1 where the
 // title fits, else compound text. Nothing is written where they already hold it.

@@ -37,6 +37,14 @@ void setUndecorated(const NativeWindow& window) {
   setMotifHints(window, {2 /* decorations */, 0, 0 /* none */, 0, 0});
 }
 
+void minimise(const NativeWindow& w) {
+  auto* dpy = static_cast<Display*>(w.display);
+  const auto window = static_cast<Window>(w.handle);
+  if (!dpy || !window) return;
+  XIconifyWindow(dpy, window, DefaultScreen(dpy));
+  XFlush(dpy);
+}
+
 void setFrameButtons(const NativeWindow& window, bool minimise, bool maximise, bool sizeable) {
   enum : unsigned long { kResize = 2, kMove = 4, kMinimise = 8, kMaximise = 16, kClose = 32 };
   enum : unsigned long { kBorder = 2, kResizeHandles = 4, kTitle = 8, kMenu = 16, kMinimiseBox = 32, kMaximiseBox = 64 };

@@ -43,6 +43,12 @@ void restyle(HWND hwnd, LONG_PTR style, LONG_PTR exStyle) {
 
 }  // namespace
 
+void minimise(const NativeWindow& window) {
+  // Not FLTK's iconize: it minimises without activating another window, so
+  // the keys would still go to the minimised menu.
+  if (const HWND hwnd = hwndOf(window)) ShowWindow(hwnd, SW_MINIMIZE);
+}
+
 void setUndecorated(const NativeWindow& window) {
   const HWND hwnd = hwndOf(window);
   if (!hwnd) return;
