@@ -223,6 +223,7 @@ void TfrmMain::show() {
   if (first) position((Fl::w() - w()) / 2, (Fl::h() - h()) / 2);
   Fl_Double_Window::show();
   if (first) {
+    platform::setShellOwner(nativeWindow(*this).handle);
     applyShape();
     Fl::focus(lbProgramm);  // the entry list has the keyboard first
   }

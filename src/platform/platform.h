@@ -248,6 +248,10 @@ StartNote startNote(const std::string& file);
 // in the folder of a local file, else in the person's home folder.
 // Returns whether a process was started.
 bool shellOpen(const std::string& file, const std::string& parameters, const std::string& workingFolder = {});
+// The window that shellOpen hands to the shell as the owner of what it shows
+// (an elevation prompt, an installer's first window), so that those come up in
+// front of the menu: on Windows an HWND; 0 for none. Nothing on POSIX.
+void setShellOwner(std::uintptr_t window);
 // The person's home folder ($HOME, else the password database's), "/" when
 // neither is a folder.
 std::string homeFolder();

@@ -206,6 +206,9 @@ StartNote startNote(const std::string& file) {
   return ext.empty() ? StartNote::NoExtension : StartNote::Document;
 }
 
+// Desktop openers on X11 take no owner window.
+void setShellOwner(std::uintptr_t) {}
+
 bool shellOpen(const std::string& file, const std::string& parameters, const std::string& workingFolder) {
   if (file.empty()) return false;
   const std::string folder = workingFolderFor(file, workingFolder);

@@ -35,6 +35,12 @@ std::string extensionOf(const std::string& file) {
   return ext;
 }
 
+// The owner of what the shell shows; see setShellOwner.
+HWND& shellOwner() {
+  static HWND owner = nullptr;
+  return owner;
+}
+
 // What no program could be started for, until the next reaping.
 std::vector<std::string>& notStarted() {
   static std::vector<std::string> targets;
@@ -151,6 +157,8 @@ StartNote startNote(const std::string& file) {
   return registered(ext) ? StartNote::Registered : StartNote::Unregistered;
 }
 
+void setShellOwner(std::uintptr_t window) { shellOwner() = reinterpret_cast<HWND>(window); }
+
 bool shellOpen(const std::string& file, const std::string& parameters, const std::string& workingFolder) {
   if (file.empty()) return false;
   // The shell asks for COM on the calling thread; a second initialisation is harmless.
@@ -162,6 +170,7 @@ bool shellOpen(const std::string& file, const std::string& parameters, const std
   info.cbSize = sizeof info;
   // No system message box on failure: the program reports it itself.
   info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+  info.hwnd = ::IsWindow(shellOwner()) ? shellOwner() : nullptr;
   info.lpVerb = L"open";
   info.lpFile = target.c_str();
   info.lpParameters = params.empty() ? nullptr : params.c_str();
