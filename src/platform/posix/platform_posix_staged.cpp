@@ -10,14 +10,17 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
 #include <mutex>
 #include <set>
+#include <tuple>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -54,14 +57,26 @@ bool temporaryName(const std::string& name) {
   });
 }
 
-// Whether this run looks at the folder `fd` for the first time.
+// Whether this run looks at the folder `fd` for the first time. A folder is
+// known by its device, inode and, where the file system keeps one, its birth
+// time: a folder made in place of a deleted one may get the same inode.
 bool firstLook(int fd) {
-  struct stat st;
-  if (::fstat(fd, &st) != 0) return false;
+  using Key = std::tuple<std::uint64_t, std::uint64_t, std::int64_t, std::uint32_t>;
+  Key key;
+  struct statx stx {};
+  if (::statx(fd, "", AT_EMPTY_PATH | AT_STATX_DONT_SYNC, STATX_INO | STATX_BTIME, &stx) == 0) {
+    const bool born = (stx.stx_mask & STATX_BTIME) != 0;
+    key = {makedev(stx.stx_dev_major, stx.stx_dev_minor), stx.stx_ino, born ? stx.stx_btime.tv_sec : 0,
+           born ? stx.stx_btime.tv_nsec : 0};
+  } else {
+    struct stat st;  // a kernel without statx
+    if (::fstat(fd, &st) != 0) return false;
+    key = {st.st_dev, st.st_ino, 0, 0};
+  }
   static std::mutex mutex;
-  static std::set<std::pair<dev_t, ino_t>> seen;
+  static std::set<Key> seen;
   const std::lock_guard<std::mutex> lock(mutex);
-  return seen.emplace(st.st_dev, st.st_ino).second;
+  return seen.insert(key).second;
 }
 
 // Removes the temporaries in folder `fd` that nobody holds: a live one is
