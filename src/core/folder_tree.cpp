@@ -3,6 +3,7 @@
 #include "core/error.h"
 #include "core/files/file_utils_paths.h"
 #include "core/path.h"
+#include "platform/ascii.h"
 #include "platform/platform.h"
 
 namespace tavilo::core {
@@ -76,6 +77,14 @@ std::string WithBackslash(const std::string& text) {
 }
 
 std::string withOneTrailingSlash(const std::string& path) { return WithBackslash(withoutTrailingSeparators(path)); }
+
+std::string driveNotReadyText(const std::string& drive, PathStyle style) {
+  const bool letter = style == PathStyle::Windows && drive.size() >= 2 && drive[1] == ':' &&
+                      platform::upperAscii(drive[0]) >= 'A' && platform::upperAscii(drive[0]) <= 'Z' &&
+                      drive.find_first_not_of("\\/", 2) == std::string::npos;
+  if (letter) return "Laufwerk " + std::string(1, platform::upperAscii(drive[0])) + ": nicht bereit";
+  return "Laufwerk " + drive + " nicht bereit";
+}
 
 bool ForceDirectories(const std::string& path) {
   if (path.empty()) throw Error("Das Verzeichnis kann nicht erstellt werden");

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/path.h"
+
 namespace tavilo::core {
 
 // One line of a folder list: the root, an ancestor, the current folder or one
@@ -45,6 +47,11 @@ std::string WithBackslash(const std::string& text);
 
 // Every trailing '/' removed, then exactly one appended: "/" stays "/".
 std::string withOneTrailingSlash(const std::string& path);
+
+// The folder chooser's message for a drive that cannot be read: a drive letter
+// ("C:\", "c:") as "Laufwerk C: nicht bereit", any other drive (a mount
+// point) by its path, "Laufwerk /media/cd nicht bereit".
+std::string driveNotReadyText(const std::string& drive, PathStyle style = kNativeStyle);
 
 // The toolkit's create-folder-path routine: makes `path` with every missing
 // folder above it (a trailing '/' ignored; "/" and existing folders need

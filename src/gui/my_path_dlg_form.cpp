@@ -186,7 +186,7 @@ void TPfadWahl::DriveComboBox1Change() {
   if (!platform::driveReady(drive)) {
     // Kept here: whatever runs while the message is open must not change where we return to.
     const std::string back = lastDrive_;
-    ErrorBox box("Fehler", "Laufwerk " + drive + " nicht bereit");
+    ErrorBox box("Fehler", core::driveNotReadyText(drive));
     Application::instance().showModal(box, false);
     lastDrive_ = back;
     DriveComboBox1->Drive(back);

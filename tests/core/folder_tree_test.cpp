@@ -1,6 +1,8 @@
 // The folder list's lines and the folder chooser's path rules.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/folder_tree.h"
 #include "core/error.h"
 #include "platform/platform.h"
@@ -82,6 +84,20 @@ TEST(FolderTree, TrailingSeparatorRules) {
   const std::pair<std::string, std::string> one[] = {
       {"/", "/"}, {"//", "/"}, {"/Daten", "/Daten/"}, {"/Daten/", "/Daten/"}, {"/Daten///", "/Daten/"}};
   for (const auto& [in, out] : one) EXPECT_EQ(core::withOneTrailingSlash(in), out) << "withOneTrailingSlash: " << in;
+}
+
+TEST(FolderTree, NotReadyMessageNamesADriveLetterWithItsColon) {
+  using tavilo::platform::PathStyle;
+  const std::tuple<PathStyle, std::string, std::string> cases[] = {
+      {PathStyle::Windows, "A:\\", "Laufwerk A: nicht bereit"},
+      {PathStyle::Windows, "d:", "Laufwerk D: nicht bereit"},
+      {PathStyle::Windows, "E:/", "Laufwerk E: nicht bereit"},
+      {PathStyle::Windows, "\\\\server\\share\\", "Laufwerk \\\\server\\share\\ nicht bereit"},
+      {PathStyle::Posix, "/media/cd", "Laufwerk /media/cd nicht bereit"},
+      {PathStyle::Posix, "a:", "Laufwerk a: nicht bereit"},
+  };
+  for (const auto& [style, drive, text] : cases)
+    EXPECT_EQ(core::driveNotReadyText(drive, style), text) << "drive: " << drive;
 }
 
 }  // namespace
