@@ -80,6 +80,9 @@ TEST_F(Browsing, PictureChoiceAndPlaceholder) {
   EXPECT_EQ(w->Model().ShownPicture, "") << "a picture that cannot be decoded shows the placeholder";
   EXPECT_NE(w->MyStatusBar1->Caption().find("kaputt.gif"), std::string::npos) << w->MyStatusBar1->Caption();
   EXPECT_EQ(w->Bemerkung->Text(), "Nichts dazu") << "the rest of the entry is shown as usual";
+  w->lbProgramm->ItemIndex(0);
+  w->lbProgrammClick();
+  EXPECT_EQ(w->MyStatusBar1->Caption().find("kaputt.gif"), std::string::npos) << "the note goes with its entry";
 }
 
 TEST_F(Browsing, StandByPictureFromLeerImage) {
