@@ -122,7 +122,7 @@ TEST_F(Browsing, LinksDescriptionsAndTypes) {
       {"Typ=installation\nLocation=a\nLink=[http://x]\nBemerkung=<b>fett</b> & @C\n", nullptr, "<b>fett</b> & @C",
        false, true, false},
       {"Typ=Nur Kopieren\nLocation=a\nLink=http://x+Seite\n", nullptr, "Nichts dazu", false, false, true},
-      {"Typ=Program\nLocation=a\n", nullptr, "Nichts dazu", false, false, false},
+      {"Typ=Program\nLocation=a\nLink=[ +Seite ohne Adresse]\n", nullptr, "Nichts dazu", false, false, false},
       {"Typ=Leer\nBemerkung=Ohne Ort\n", nullptr, "", false, false, false},
       {"Typ=Programm\nLocation= \t\nBemerkung=Ohne Ort\n", nullptr, "", true, false, false},
   };
