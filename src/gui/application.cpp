@@ -65,7 +65,14 @@ void Application::setHint(Fl_Widget* widget, const std::string& text, bool bubbl
   } else {
     it->text = text;
   }
-  widget->copy_tooltip(bubble && !text.empty() ? text.c_str() : nullptr);
+  // FLTK reads an '@' in a tooltip as the start of a symbol and "@@" as one
+  // '@': doubled, an address such as mailto:info@example.de shows as written.
+  std::string tip;
+  for (char c : text) {
+    if (c == '@') tip += '@';
+    tip += c;
+  }
+  widget->copy_tooltip(bubble && !text.empty() ? tip.c_str() : nullptr);
 }
 
 std::string Application::hintOf(const Fl_Widget* widget) const {

@@ -175,6 +175,7 @@ class TfrmMain : public Fl_Double_Window {
   std::optional<core::IniDocument> startIni_;  // what the start read, until the first activation
   bool panelsAligned_ = false;
   std::string logoErrorShown_;
+  std::string pictureNote_;  // the status line's note on the entry picture that failed, if shown
 };
 
 }  // namespace tavilo::gui

@@ -49,6 +49,9 @@ void TfrmMain::lbProgrammClick(const core::IniDocument& ini) {
   core::MenuModel& m = model_;
   const int index = lbProgramm->ItemIndex();
   m.CurEntry = index < 0 ? 1 : index + 1;
+  // A note on the previous entry's picture does not stay under this entry.
+  if (!pictureNote_.empty() && MyStatusBar1->Caption() == pictureNote_) AppHint();
+  pictureNote_.clear();
   if (m.EntryCount == 0) {
     // A group without entries offers nothing: no picture, link, text or action.
     m.EntryLocation.clear();
@@ -108,7 +111,8 @@ void TfrmMain::showEntryPicture(const std::string& path) {
     // One broken picture is no reason for a box at every click: the stand-in
     // shows, and the status line names the file.
     showPlaceholder();
-    MyStatusBar1->Caption(e.what());
+    pictureNote_ = e.what();
+    MyStatusBar1->Caption(pictureNote_);
   }
 }
 

@@ -3,6 +3,8 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Tooltip.H>
+#include <FL/fl_draw.H>
 #include <gtest/gtest.h>
 
 #include <cstdarg>
@@ -135,6 +137,21 @@ TEST(Hints, TheControlUnderTheMouseOrItsParentGivesTheHint) {
   app.trackHint(win.get(), 120, 20);
   EXPECT_EQ(changes, 2) << "the handler runs only when the hint changes";
   app.OnHint(nullptr);
+}
+
+TEST(Hints, ABubbleShowsAnAtSignAsWritten) {
+  Fl_Box box(0, 0, 10, 10);
+  Application& app = Application::instance();
+  for (const std::string text : {"Link zu: mailto:info@firma.de", "@home", "a@@b@"}) {
+    app.setHint(&box, text, true);
+    EXPECT_EQ(app.hintOf(&box), text);
+    // Measured as FLTK draws a tooltip, symbols on: the same as the plain text.
+    fl_font(Fl_Tooltip::font(), Fl_Tooltip::size());
+    int tipWidth = 0, tipHeight = 0, textWidth = 0, textHeight = 0;
+    fl_measure(box.tooltip(), tipWidth, tipHeight, 1);
+    fl_measure(text.c_str(), textWidth, textHeight, 0);
+    EXPECT_EQ(tipWidth, textWidth) << text;
+  }
 }
 
 TEST(Hints, AWidgetBuiltWhereADeletedOneWasHasNoHint) {

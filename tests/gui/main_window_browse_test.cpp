@@ -80,6 +80,9 @@ TEST_F(Browsing, PictureChoiceAndPlaceholder) {
   EXPECT_EQ(w->Model().ShownPicture, "") << "a picture that cannot be decoded shows the placeholder";
   EXPECT_NE(w->MyStatusBar1->Caption().find("kaputt.gif"), std::string::npos) << w->MyStatusBar1->Caption();
   EXPECT_EQ(w->Bemerkung->Text(), "Nichts dazu") << "the rest of the entry is shown as usual";
+  w->lbProgramm->ItemIndex(0);
+  w->lbProgrammClick();
+  EXPECT_EQ(w->MyStatusBar1->Caption().find("kaputt.gif"), std::string::npos) << "the note goes with its entry";
 }
 
 TEST_F(Browsing, StandByPictureFromLeerImage) {
@@ -119,7 +122,7 @@ TEST_F(Browsing, LinksDescriptionsAndTypes) {
       {"Typ=installation\nLocation=a\nLink=[http://x]\nBemerkung=<b>fett</b> & @C\n", nullptr, "<b>fett</b> & @C",
        false, true, false},
       {"Typ=Nur Kopieren\nLocation=a\nLink=http://x+Seite\n", nullptr, "Nichts dazu", false, false, true},
-      {"Typ=Program\nLocation=a\n", nullptr, "Nichts dazu", false, false, false},
+      {"Typ=Program\nLocation=a\nLink=[ +Seite ohne Adresse]\n", nullptr, "Nichts dazu", false, false, false},
       {"Typ=Leer\nBemerkung=Ohne Ort\n", nullptr, "", false, false, false},
       {"Typ=Programm\nLocation= \t\nBemerkung=Ohne Ort\n", nullptr, "", true, false, false},
   };

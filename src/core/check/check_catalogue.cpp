@@ -114,7 +114,7 @@ void checkLink(CheckContext& ctx, const std::string& section) {
     ctx.error(line, keyValue("Link", link) + " lacks " + missingMarks(link) +
                         ": the menu shows no link; write [address+caption]");
   else if (trimControls(parts->address).empty())
-    ctx.error(line, keyValue("Link", link) + " has no address between \"[\" and \"+\": the link opens nothing");
+    ctx.error(line, keyValue("Link", link) + " has no address between \"[\" and \"+\": the menu shows no link");
   else if (trimControls(parts->caption).empty())
     ctx.warning(line, keyValue("Link", link) + " has no caption between \"+\" and \"]\": the link shows as \"[  ]\"");
   else if (!hasScheme(trimControls(parts->address)))

@@ -60,6 +60,8 @@ EntryView readEntry(const IniDocument& ini, const std::string& programDir, int g
   }
 
   v.link = parseLink(ini.ReadIniString(v.section, "Link"));
+  // A caption without an address would be a link that opens nothing.
+  if (v.link && trimControls(v.link->address).empty()) v.link.reset();
 
   v.hasLocation = !trimControls(ini.ReadIniString(v.section, "Location")).empty();
   if (v.hasLocation) {

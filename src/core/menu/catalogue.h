@@ -45,7 +45,7 @@ struct EntryView {
   bool isPicture = false;
   PictureSource pictureSource = PictureSource::Placeholder;
   std::string shownPicture;    // empty for the placeholder
-  std::optional<LinkParts> link;
+  std::optional<LinkParts> link;  // none without an address
   bool hasLocation = false;
   std::string remark;          // the description to show; empty: none
   bool startEnabled = false, installEnabled = false, copyEnabled = false;
