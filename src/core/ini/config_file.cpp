@@ -21,10 +21,11 @@ ConfigBytes::Kind kindOf(const platform::FileStatus& status) {
   return ConfigBytes::Kind::Other;
 }
 
-// Why no sample file is written where something already stands.
+// Why no sample file is written where something already stands. A link is
+// named, since it is left as it is on purpose; anything else (a folder too)
+// is the plain write error.
 std::string whatIsInTheWay(const std::string& path) {
   const platform::FileStatus here = platform::fileStatus(path, false);
-  if (here.isFolder) return formatMessage("%s ist ein Ordner", path);
   if (here.isLink) {
     const std::string target = platform::linkTarget(path);
     const std::string reached = isAbsolutePath(target) ? target : std::string(pathFolder(path)) + target;

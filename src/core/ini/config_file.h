@@ -46,7 +46,7 @@ class ConfigFile {
   // Writes the sample file with the current local date and time, only where
   // nothing at all exists under the name (not through or over a link). On
   // failure throws core::Error "nach <path> kann nicht geschrieben werden", or
-  // says what stands in the way (a folder, a link that leads nowhere or in a
+  // names the link that stands in the way (one that leads nowhere or in a
   // circle); a file that could not be written whole is removed again.
   void WriteDefaultIni() const;
 
