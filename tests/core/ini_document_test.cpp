@@ -2,6 +2,7 @@
 // functions apply them.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "core/ini/ini_document.h"
@@ -129,6 +130,16 @@ TEST(IniDocument, MissingSectionsAndKeys) {
   const auto empty = core::IniDocument::parse("");
   EXPECT_FALSE(empty.hasSection(""));
   EXPECT_EQ(empty.ReadIniString("", ""), "");
+}
+
+TEST(IniDocument, ACopyOutlivesItsOriginal) {
+  auto original = std::make_unique<core::IniDocument>(core::IniDocument::parse("[Voll]\r\nk=v\r\n"));
+  EXPECT_EQ(original->ReadIniString("Voll", "k"), "v");  // the section is now looked up
+  EXPECT_FALSE(original->hasSection("Fehlt"));
+  const core::IniDocument copy = *original;
+  original.reset();
+  EXPECT_EQ(copy.ReadIniString("Voll", "k"), "v");
+  EXPECT_FALSE(copy.hasSection("Fehlt"));
 }
 
 TEST(IniDocument, LongValuesAreCutAtCharacters) {

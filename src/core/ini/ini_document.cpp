@@ -90,8 +90,10 @@ bool IniDocument::nameIs(Range raw, std::string_view folded) const {
 
 const IniDocument::Keys* IniDocument::keysOf(std::string_view section) const {
   std::string folded = foldIniName(section);
-  if (const auto it = found_.find(folded); it != found_.end()) return it->second;
+  if (const auto it = found_.find(folded); it != found_.end())
+    return it->second == kNoSection ? nullptr : &keys_.at(it->second);
   const Keys* result = nullptr;
+  std::size_t number = kNoSection;
   // The first section of that name counts; a repeated one is ignored as a whole.
   for (std::size_t h = 0; h < headers_.size(); ++h) {
     if (!nameIs(headers_[h].name, folded)) continue;
@@ -105,9 +107,10 @@ const IniDocument::Keys* IniDocument::keysOf(std::string_view section) const {
       keys.try_emplace(foldIniName(decode(name)), value);  // the first occurrence counts
     });
     result = &keys;
+    number = h;
     break;
   }
-  found_.emplace(std::move(folded), result);
+  found_.emplace(std::move(folded), number);
   return result;
 }
 

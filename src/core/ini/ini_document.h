@@ -61,8 +61,10 @@ class IniDocument {
   std::string bytes_;  // without a byte-order mark
   bool utf8_ = true;   // else Windows-1252
   std::vector<Header> headers_;
-  // Filled as sections are read: folded name -> keys (nullptr: no such section).
-  mutable std::unordered_map<std::string, const Keys*> found_;
+  // Filled as sections are read: folded name -> header number (kNoSection:
+  // none). Numbers, not pointers, so that a copy reads its own keys.
+  static constexpr std::size_t kNoSection = static_cast<std::size_t>(-1);
+  mutable std::unordered_map<std::string, std::size_t> found_;
   mutable std::unordered_map<std::size_t, Keys> keys_;  // by header number
 };
 
