@@ -193,11 +193,12 @@ TEST_F(TaviloCheck, AMediumThatCannotBeReadEndsWithTwo) {
   EXPECT_EQ(run.output, "tavilo-check: cannot read the medium: " + path("fehlt") + " is not a folder\n");
   EXPECT_EQ(run.exitCode, 2);
 
+  // Read as the menu reads it, whatever its case; the spelling is a warning.
   writeFile("TAVILO.INI", "[Programm]\r\nVersion=4.02\r\n");
   run = runChecker(shellQuoted(path()));
-  EXPECT_NE(run.output.find("there is no Tavilo.ini in " + path() + " (there is TAVILO.INI, but the menu reads "
-                            "Tavilo.ini, exactly so"), std::string::npos) << run.output;
-  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.output.find("Tavilo.ini: warning: the file is named TAVILO.INI: the menu finds it only by ignoring "
+                            "letter case"), std::string::npos) << run.output;
+  EXPECT_NE(run.exitCode, 2) << run.output;
 
   fs::remove(path("TAVILO.INI"));
   const std::string ini = path("Tavilo.ini");

@@ -51,6 +51,17 @@ TEST(MainWindowCreate, WithoutAFileTheSampleIsWrittenAndShown) {
   EXPECT_EQ(shape.middleRowRight, 500);
 }
 
+// A CD without long names shows the file as "tavilo.ini"; Windows reads it
+// in any case, and so does the menu here, writing no sample beside it.
+TEST(MainWindowCreate, TheFileIsFoundInTheMediumsSpelling) {
+  test::Medium medium;
+  medium.file("tavilo.ini", "[Programm]\r\nVersion=4.02\r\nCD_Titel=Klein geschrieben\r\n");
+  auto w = test::openMainWindow(medium);
+  EXPECT_EQ(w->Model().IniFileName, medium.dir() + "tavilo.ini");
+  EXPECT_EQ(w->cd_titel->Caption(), "Klein geschrieben");
+  EXPECT_FALSE(std::filesystem::exists(medium.root() / "Tavilo.ini")) << "a sample was written beside it";
+}
+
 TEST(MainWindowCreate, TheSampleFileGivesTheWorkedLayout) {
   test::Medium medium;
   auto w = test::openMainWindow(medium);

@@ -116,7 +116,8 @@ MediumCheck checkMedium(const std::string& folder) {
     return check;
   }
   const std::string dir = withTrailingSeparator(folder);
-  const std::string path = dir + "Tavilo.ini";
+  // The menu's own rule: the exact name, else the medium's spelling of it.
+  const std::string path = platform::resolveMediumPath(dir, "Tavilo.ini");
   const platform::FileStatus status = platform::fileStatus(path, true);
   const platform::FileStatus here = platform::fileStatus(path, false);
   if (!status.valid && here.isLink) {
@@ -125,13 +126,6 @@ MediumCheck checkMedium(const std::string& folder) {
     return check;
   }
   if (!status.valid) {
-    // The menu opens exactly this name; any other spelling is not seen.
-    for (const platform::DirEntry& e : platform::listFolder(dir)) {
-      if (lowerAscii(e.name) != "tavilo.ini") continue;
-      check.unreadable = "there is no Tavilo.ini in " + folder + " (there is " + e.name +
-                         ", but the menu reads Tavilo.ini, exactly so, and writes a sample file in its place)";
-      return check;
-    }
     check.unreadable = "there is no Tavilo.ini in " + folder + " (the menu would write a sample file in its place)";
     return check;
   }
@@ -150,6 +144,11 @@ MediumCheck checkMedium(const std::string& folder) {
     return check;
   }
   check.findings = checkConfiguration(std::move(file.bytes), dir);
+  if (const std::string spelled(pathName(path)); spelled != "Tavilo.ini")
+    check.findings.insert(check.findings.begin(),
+                          {0, Severity::Warning,
+                           "the file is named " + spelled + ": the menu finds it only by ignoring letter case; "
+                           "name it Tavilo.ini for file systems and copies that keep case"});
   if (file.cut)
     check.findings.insert(check.findings.begin(),
                           {0, Severity::Error, "the file is larger than 64 MiB: the menu reads only its beginning"});

@@ -8,15 +8,20 @@
 #include <string>
 
 #include "core/ini/config_file.h"
+#include "platform/platform.h"
 
 namespace tavilo::core {
 
 struct MenuModel {
   explicit MenuModel(std::string programDir)
-      : ProgramDir(std::move(programDir)), IniFileName(ProgramDir + "Tavilo" + ".ini"), Config(IniFileName) {}
+      : ProgramDir(std::move(programDir)),
+        IniFileName(platform::resolveMediumPath(ProgramDir, "Tavilo.ini")),
+        Config(IniFileName) {}
 
   std::string ProgramDir;   // GetProgramDir: the program's folder with one trailing '/'
-  std::string IniFileName;  // the configuration file beside the program
+  // The configuration file beside the program, in the medium's spelling (a
+  // CD without long names shows "tavilo.ini"; Windows reads it in any case).
+  std::string IniFileName;
   ConfigFile Config;        // read once per action
 
   int GroupCount = 0;  // groups listed
