@@ -120,6 +120,10 @@ TEST_F(GradientPixels, SelectionUsesTheSelectedColours) {
   g->handle(FL_LEAVE);
   EXPECT_FALSE(g->Selected());
   EXPECT_EQ(captureWindow(*win).at(0, 20), 0x0000FFu);
+  // Disabled, the pointer selects nothing, though FLTK still reports it.
+  g->deactivate();
+  g->handle(FL_ENTER);
+  EXPECT_FALSE(g->Selected()) << "disabled";
 }
 
 // A caption on a plain navy fill, as drawn in three states.

@@ -2,6 +2,7 @@
 
 #include "gui/system_colors.h"
 #include "gui/widgets/label3d.h"
+#include "gui/widgets/web_label.h"
 #include "widget_test_support.h"
 
 #include <FL/Fl.H>
@@ -70,6 +71,27 @@ TEST(TextLabel, ALabelWithABubbleHintTakesThePointerAndLetsClicksThrough) {
   sendMouse(*win, FL_PUSH, 110, 10);
   EXPECT_NE(Fl::pushed(), hinted);
   sendMouse(*win, FL_RELEASE, 110, 10);
+}
+
+TEST(WebLabel, ADoubleClickIsOneClick) {
+  auto win = makeWindow(200, 60, kBackground);
+  auto* link = new TWebLabel(5, 5, 100, 20);
+  link->Caption("[ Seite ]");
+  int clicks = 0;
+  link->OnClick([&] { ++clicks; });
+  win->end();
+  win->show();
+  // FLTK's count of quick presses at one place: 0 single, 1 double, 2 triple.
+  for (int count : {0, 1, 2, 3}) {
+    Fl::e_clicks = count;
+    sendMouse(*win, FL_PUSH, 20, 10);
+    sendMouse(*win, FL_RELEASE, 20, 10);
+  }
+  Fl::e_clicks = 0;
+  EXPECT_EQ(clicks, 2) << "two double clicks";
+  sendMouse(*win, FL_PUSH, 20, 10);
+  sendMouse(*win, FL_RELEASE, 150, 10);
+  EXPECT_EQ(clicks, 2) << "released beside the label";
 }
 
 TEST_F(LabelPixels, FltksOwnLabelWouldHaveDrawnASymbol) {

@@ -121,7 +121,8 @@ void TIF_Gradient::resize(int x, int y, int w, int h) {
 }
 
 int TIF_Gradient::handle(int event) {
-  if (doSelection_) {
+  // A disabled gradient keeps its state; FLTK still reports the pointer to it.
+  if (doSelection_ && active_r()) {
     if (event == FL_ENTER) Selected(true);
     if (event == FL_LEAVE) Selected(false);
   }

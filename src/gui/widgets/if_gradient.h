@@ -46,7 +46,7 @@ class TIF_Gradient : public Fl_Widget {
   void Gradient(bool on);
   bool Selected() const { return selected_; }
   void Selected(bool on);
-  // Selected while the pointer is over the widget.
+  // Selected while the pointer is over the widget, as long as it is enabled.
   bool DoSelection() const { return doSelection_; }
   void DoSelection(bool on);
   TAlignment Alignment() const { return alignment_; }

@@ -1,5 +1,5 @@
 // TWebLabel: a clickable caption. While the pointer is over it the text is
-// drawn in HoverColor on HoverBackground.
+// drawn in HoverColor on HoverBackground. A double click is one click.
 #ifndef TAVILO_GUI_WIDGETS_WEB_LABEL_H
 #define TAVILO_GUI_WIDGETS_WEB_LABEL_H
 
@@ -31,6 +31,7 @@ class TWebLabel : public TTextLabel {
   TColor hoverBackground_ = 0xC0C0C0;
   TColor normalColor_ = 0;
   bool hovered_ = false;
+  bool clicked_ = false;
   std::function<void()> onClick_;
 };
 
