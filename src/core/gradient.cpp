@@ -17,10 +17,11 @@ std::uint32_t roundChannel(long double v) {
 
 }  // namespace
 
-std::vector<std::uint32_t> gradientStrips(std::uint32_t start, std::uint32_t end, int n) {
+std::vector<std::uint32_t> gradientStrips(std::uint32_t start, std::uint32_t end, int n, int count) {
   std::vector<std::uint32_t> strips;
-  if (n <= 0) return strips;
-  strips.reserve(static_cast<std::size_t>(n));
+  if (n <= 0 || count <= 0) return strips;
+  if (count > n) count = n;
+  strips.reserve(static_cast<std::size_t>(count));
 
   const int saved = std::fegetround();
   std::fesetround(FE_TONEAREST);
@@ -31,7 +32,7 @@ std::vector<std::uint32_t> gradientStrips(std::uint32_t start, std::uint32_t end
   }
   // The channels are summed step by step, as the painting always did; multiplying
   // i * step instead could round an exact half the other way.
-  for (int i = 0; i < n; ++i) {
+  for (int i = 0; i < count; ++i) {
     strips.push_back(roundChannel(value[0]) | (roundChannel(value[1]) << 8) |
                      (roundChannel(value[2]) << 16));
     for (int c = 0; c < 3; ++c) value[c] += step[c];

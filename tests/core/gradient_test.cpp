@@ -48,6 +48,13 @@ TEST(GradientStrips, Table) {
   }
 }
 
+TEST(GradientStrips, OnlyTheBeginningOfAHugeGradientIsMade) {
+  // A panel 2^31 - 1 pixels wide shows its first strips, made without the rest.
+  const auto strips = gradientStrips(0x000000, 0xFFFFFF, 2147483647, 3);
+  EXPECT_EQ(strips, (std::vector<std::uint32_t>{0, 0, 0}));
+  EXPECT_EQ(gradientStrips(0x000000, 0x000003, 5, 9), gradientStrips(0x000000, 0x000003, 5));
+}
+
 TEST(GradientStrips, LongGradientsStayInRange) {
   // Up to 254 strips the last one stays visibly short of the end; very long ones round
   // onto it (255 * 3999 / 4001 is 254.87), never past it.

@@ -81,6 +81,16 @@ TEST(MainLayout, PercentagesOfZeroAndLeftPanelRounding) {
   in.outerWidth = 750;  // 247.5 -> 248
   l = computeMainLayout(in);
   EXPECT_EQ(l.leftPanel.width, 248);
+
+  // Percentages far beyond 100 give panels no window could be larger than,
+  // not sizes that wrapped around.
+  in.leftPercent = 2000000000;
+  in.imagePercent = -2000000000;
+  l = computeMainLayout(in);
+  EXPECT_EQ(l.leftPanel.width, 32767);
+  EXPECT_EQ(l.rightPanel.width, 738 - 32767);
+  EXPECT_EQ(l.imagePanel.height, -32767);
+  EXPECT_EQ(l.groupList.height, l.leftPanel.height - 50 + 32767 - 20);
 }
 
 TEST(MainLayout, PicturePanelEndsTenPixelsAboveThePanelBottom) {

@@ -141,6 +141,7 @@ TEST_F(MediumCheckTest, EachMistakeIsFoundOnItsLine) {
       {3, "Breite=760 ; Fensterbreite", 3, E, "a comment must stand on a line of its own", 1},
       {3, "Breit=760", 3, W, "never read in [Programm]; did you mean Breite?", 1},
       {3, "Breite=50", 3, W, "below 100", 1},
+      {3, "Breite=99999", 3, W, "above 32767: the menu makes the window 32767 pixels wide", 1},
       {4, "LogoPos=Rechts", 4, W, "only \"rechts\", so written", 1},
       {8, "Gruppe_1=Eins\r\nShow_Gruppen=ja", 9, W, "only \"1\" shows it", 1},
       {5, "Logo=bilder\\foto.jpg", 5, E, "holds a PNG picture, but the menu decodes it as JPEG", 1},

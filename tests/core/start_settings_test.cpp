@@ -27,6 +27,7 @@ TEST(StartSettings, WindowSizeAndFrame) {
       {"Breite=760 ; Fensterbreite\r\n", 700, 500, false},  // trailing text is no number
       {"Breite=-100\r\nHoehe=99\r\n", 700, 500, false},     // nobody could use such a window
       {"Breite=100\r\nHoehe=$64\r\n", 100, 100, false},
+      {"Breite=2000000000\r\nHoehe=32768\r\n", 32767, 32767, false},  // no window could be made
       {"Border_Style=0\r\n", 700, 500, true},
       {"Border_Style=00\r\n", 700, 500, false},
       {"Border_Style= 0 \r\n", 700, 500, true},             // blanks around values go

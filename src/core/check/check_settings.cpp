@@ -68,6 +68,11 @@ void checkNumbers(CheckContext& ctx) {
     if (n != 0 && n < kMinWindowExtent)
       ctx.warning(ctx.index.lineOf(kProgramm, e.key), keyValue(e.key, value) + " is below " +
                                                           std::to_string(kMinWindowExtent) + ": the menu" + effect);
+    else if (n > kMaxWindowExtent)
+      ctx.warning(ctx.index.lineOf(kProgramm, e.key), keyValue(e.key, value) + " is above " +
+                                                          std::to_string(kMaxWindowExtent) +
+                                                          ": the menu makes the window " +
+                                                          std::to_string(kMaxWindowExtent) + " pixels " + e.dimension);
   }
   for (const char* key : {"Breite_Links", "ImageHoehe", "BemerkungsHoehe"}) {
     if (!checkNumber(ctx, key, ", so its panel gets no room")) continue;

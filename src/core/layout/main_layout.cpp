@@ -2,6 +2,16 @@
 
 namespace tavilo::core {
 
+namespace {
+
+// A percentage far beyond 100 makes a panel larger than any window can be;
+// kept within that, the sums below stay integers and the panels drawable.
+constexpr long double kMaxExtent = 32767;
+
+int extent(long double x) { return R(x < -kMaxExtent ? -kMaxExtent : (x > kMaxExtent ? kMaxExtent : x)); }
+
+}  // namespace
+
 MainLayout computeMainLayout(const MainLayoutInput& in) {
   MainLayout out;
   const long double W = in.outerWidth;
@@ -19,7 +29,7 @@ MainLayout computeMainLayout(const MainLayoutInput& in) {
   const int panelHeight = out.bottomBar.top - panelTop;
 
   // 1-2: the left panel's share of the outer width; the right one fills the rest.
-  const int leftWidth = R(W / 100 * in.leftPercent);
+  const int leftWidth = extent(W / 100 * in.leftPercent);
   out.leftPanel = {bw, panelTop, leftWidth, panelHeight};
   out.rightPanel = {bw + leftWidth, panelTop, clientW - leftWidth, panelHeight};
 
@@ -29,7 +39,7 @@ MainLayout computeMainLayout(const MainLayoutInput& in) {
 
   // 4-6: picture panel under the group list.
   const int b = in.imagePercent;
-  const int imageHeight = R((H - 170) / 100 * b);
+  const int imageHeight = extent((H - 170) / 100 * b);
   const int gapLeft = b != 0 ? 20 : 10;
   out.groupList = {10, in.groupListTop, out.leftPanel.width - 20,
                    out.leftPanel.height - in.groupListTop - imageHeight - gapLeft};
@@ -37,7 +47,7 @@ MainLayout computeMainLayout(const MainLayoutInput& in) {
 
   // 7-9: description panel under the entry list.
   const int c = in.remarkPercent;
-  const int remarkHeight = R((H - 170) / 100 * c);
+  const int remarkHeight = extent((H - 170) / 100 * c);
   const int gapRight = c != 0 ? 20 : 10;
   out.entryList = {10, in.entryListTop, out.rightPanel.width - 20,
                    out.rightPanel.height - in.entryListTop - remarkHeight - gapRight};

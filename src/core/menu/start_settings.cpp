@@ -24,7 +24,10 @@ std::string existingFile(const IniDocument& ini, const std::string& programDir, 
   return platform::fileExists(path) ? path : std::string();
 }
 
-int extentOr(int value, int fallback) { return value < kMinWindowExtent ? fallback : value; }
+int extentOr(int value, int fallback) {
+  if (value < kMinWindowExtent) return fallback;
+  return value > kMaxWindowExtent ? kMaxWindowExtent : value;
+}
 
 // Reads the colours in their order; false when one is not a number.
 bool readColors(const IniDocument& ini, StartSettings& s) {

@@ -19,6 +19,9 @@ inline constexpr int kDefaultWidth = 700;
 inline constexpr int kDefaultHeight = 500;
 // A window smaller than this could not be reached or used.
 inline constexpr int kMinWindowExtent = 100;
+// Nor can a larger one be made: window systems take 16-bit extents, and the
+// shape mask of a frameless window grows with its area.
+inline constexpr int kMaxWindowExtent = 32767;
 
 // The colour keys of section Programm in the order they are applied.
 inline constexpr const char* kStartColorKeys[9] = {

@@ -22,9 +22,11 @@ void fillGradient(int x, int y, int w, int h, TColor from, TColor to, bool acros
   const auto px = [s](int v) { return static_cast<int>(std::floor(v * s)); };
   const int left = px(x), top = px(y), right = px(x + w), bottom = px(y + h);
   const int n = across ? right - left : bottom - top;
-  const auto strips = core::gradientStrips(from, to, n);
   const int first = std::max(0, across ? px(cx) - left : px(cy) - top);
   const int last = std::min(n, across ? px(cx + cw) - left : px(cy + ch) - top);
+  // Only the strips up to the clip's end: a panel made far wider than the
+  // window shows just its beginning.
+  const auto strips = core::gradientStrips(from, to, n, last);
   for (int i = first; i < last;) {
     int j = i + 1;
     while (j < last && strips[static_cast<std::size_t>(j)] == strips[static_cast<std::size_t>(i)]) ++j;
