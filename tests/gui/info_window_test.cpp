@@ -1,5 +1,7 @@
 #include "gui/info_window.h"
 
+#include <sys/wait.h>
+
 #include <FL/Fl.H>
 #include <gtest/gtest.h>
 
@@ -148,16 +150,25 @@ TEST_F(InfoWindow, LinksTurnRedWhilePressedAndOpenTheirAddresses) {
       test::sendMouse(info, FL_RELEASE, x, y);
       EXPECT_EQ(link->Font().color, kBlue);
     }
+    // A double click is one click: its second press (FLTK's count 1) opens nothing.
+    const int x = info.eHome->x() + 3, y = info.eHome->y() + 3;
+    for (int count : {0, 1}) {
+      Fl::e_clicks = count;
+      test::sendMouse(info, FL_PUSH, x, y);
+      EXPECT_EQ(info.eHome->Font().color, kRed);
+      test::sendMouse(info, FL_RELEASE, x, y);
+    }
+    Fl::e_clicks = 0;
   });
   ::setenv("PATH", path.c_str(), 1);
-  std::set<std::string> opened;
-  for (int i = 0; i < 1000 && opened.size() < 2; ++i) {
+  // Every opener has ended once no child is left.
+  for (int i = 0; i < 1000 && ::waitpid(-1, nullptr, WNOHANG) != -1; ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    std::ifstream in(record);
-    for (std::string line; std::getline(in, line);) opened.insert(line);
-  }
-  EXPECT_EQ(opened, (std::set<std::string>{"mailto:info@tavilo.example", "http://www.tavilo.example/"}));
-  platform::reapChildren();
+  std::multiset<std::string> opened;
+  std::ifstream in(record);
+  for (std::string line; std::getline(in, line);) opened.insert(line);
+  EXPECT_EQ(opened, (std::multiset<std::string>{"mailto:info@tavilo.example", "http://www.tavilo.example/",
+                                                 "http://www.tavilo.example/"}));
 }
 
 // A label's text against what lies around it, read from the screen: its

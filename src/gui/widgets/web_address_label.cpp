@@ -36,6 +36,9 @@ int TWEBLabel::handle(int event) {
   switch (event) {
     case FL_PUSH:
       if (!left) break;
+      // The press that makes a double click (FLTK counts on: 1, 3, ...) turns
+      // the text red but is no new click: a double-clicked link opens once.
+      clicked_ = Fl::event_clicks() % 2 == 0;
       press(true);
       return 1;
     case FL_DRAG:
@@ -43,7 +46,7 @@ int TWEBLabel::handle(int event) {
     case FL_RELEASE:
       if (!left || !pressed_) break;
       press(false);
-      if (Fl::event_inside(this)) fire([this] { platform::shellOpen(Target(), ""); });
+      if (clicked_ && Fl::event_inside(this)) fire([this] { platform::shellOpen(Target(), ""); });
       return 1;
     case FL_HIDE:
       press(false);

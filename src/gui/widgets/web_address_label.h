@@ -39,6 +39,7 @@ class TWEBLabel : public TTextLabel {
   std::string address_;
   bool underline_ = false;
   bool pressed_ = false;
+  bool clicked_ = false;  // the press was a click, not the second of a double click
   TColor releasedColor_ = 0;
 };
 
