@@ -6,6 +6,8 @@
 
 namespace tavilo::gui {
 
+bool pressIsAClick() { return Fl::event_clicks() % 2 == 0; }
+
 int MouseEvents::handle(Fl_Widget& w, int event) {
   switch (event) {
     case FL_ENTER:

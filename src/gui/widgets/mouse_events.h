@@ -38,6 +38,11 @@ class MouseEvents {
   Fl_Cursor cursor_ = FL_CURSOR_DEFAULT;
 };
 
+// During FL_PUSH: whether this press is a click of its own. The press that
+// makes a double click (FLTK counts on: 1, 3, ...) is not, as the desktop
+// takes a double click for one click and a double click.
+bool pressIsAClick();
+
 }  // namespace tavilo::gui
 
 #endif

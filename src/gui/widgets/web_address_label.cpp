@@ -36,9 +36,7 @@ int TWEBLabel::handle(int event) {
   switch (event) {
     case FL_PUSH:
       if (!left) break;
-      // The press that makes a double click (FLTK counts on: 1, 3, ...) turns
-      // the text red but is no new click: a double-clicked link opens once.
-      clicked_ = Fl::event_clicks() % 2 == 0;
+      clicked_ = pressIsAClick();  // red all the same; a double-clicked link opens once
       press(true);
       return 1;
     case FL_DRAG:

@@ -36,9 +36,7 @@ int TWebLabel::handle(int event) {
       hover(false);
       return 1;
     case FL_PUSH:
-      // The press that makes a double click (FLTK counts on: 1, 3, ...) is no
-      // new click, so a double-clicked link opens once.
-      clicked_ = Fl::event_clicks() % 2 == 0;
+      clicked_ = pressIsAClick();  // a double-clicked link opens once
       return Fl::event_button() == FL_LEFT_MOUSE ? 1 : 0;
     case FL_RELEASE:
       if (Fl::event_button() == FL_LEFT_MOUSE && clicked_ && Fl::event_inside(this)) fire(onClick_);

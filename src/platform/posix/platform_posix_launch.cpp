@@ -39,13 +39,10 @@ bool hasUriScheme(const std::string& text) {
 // do. xdg-open would take such a text for a missing file. Anything that exists
 // as a file or folder stays what it is.
 std::string withGuessedScheme(const std::string& target) {
-  if (hasUriScheme(target)) return target;
-  const std::string_view text(target);
-  const bool web = text.size() > 4 && equalIgnoringAsciiCase(text.substr(0, 4), "www.");
-  const bool ftp = text.size() > 4 && equalIgnoringAsciiCase(text.substr(0, 4), "ftp.");
-  if (!web && !ftp) return target;
-  struct stat st;
-  if (::stat(target.c_str(), &st) == 0) return target;
+  const std::string_view first = std::string_view(target).substr(0, 4);
+  const bool web = target.size() > 4 && equalIgnoringAsciiCase(first, "www.");
+  const bool ftp = target.size() > 4 && equalIgnoringAsciiCase(first, "ftp.");
+  if ((!web && !ftp) || fileStatus(target, true).valid) return target;
   return (web ? "http://" : "ftp://") + target;
 }
 
